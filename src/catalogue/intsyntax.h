@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The integer text syntax of catalogues, spin fields and table cells: leading blanks,
+// then a signed decimal number or a "$", "x", "X", "0x", "0X" prefixed hex number.
+
+// The value of `text`, or nothing when it is not an integer text.
+std::optional<std::int32_t> parseint(std::string_view text) noexcept;
+
+bool isinteger(std::string_view text) noexcept;
+
+// The value of `text`; throws AppError("'<text>' is not a valid integer value").
+std::int32_t strtoint(std::string_view text);
+
+// Plain decimal, "-" before negatives.
+std::string inttostr(std::int32_t value);

@@ -1,0 +1,51 @@
+#include "skillreader.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "filebytes.h"
+#include "intsyntax.h"
+
+namespace {
+
+constexpr char kCtrlZ = '\x1A';
+
+// Code character `index` of `line` converted as a one-character integer text; a line too
+// short to hold it converts the empty text, which fails like any other bad character.
+std::uint8_t codedigit(std::string_view line, std::size_t index) {
+    if (index < line.size() && line[index] >= '0' && line[index] <= '9') {
+        return static_cast<std::uint8_t>(line[index] - '0');
+    }
+    return static_cast<std::uint8_t>(strtoint(line.substr(std::min(index, line.size()), 1)));
+}
+
+void parseskills(Catalogue& catalogue, FileBytes bytes) {
+    const char* p = bytes.data.get();
+    const char* const end = p + bytes.size;
+    catalogue.text.push_back(std::move(bytes.data));
+    auto& list = catalogue.skilllist;
+    while (p < end && *p != kCtrlZ) {
+        const char* lf = static_cast<const char*>(std::memchr(p, '\n', end - p));
+        const char* const lineend = lf != nullptr ? lf : end;
+        const std::string_view line(p, lineend - p);
+        p = lf != nullptr ? lf + 1 : end;
+        // An empty line (typically a line break too many at the end) holds no skill.
+        if (line.empty()) continue;
+        TSkillRec& skill = list.emplace_back();
+        skill.attr = codedigit(line, 0);
+        skill.price = codedigit(line, 1);
+        skill.special = codedigit(line, 3);
+        skill.branched = codedigit(line, 2);
+        if (line.size() > 4) skill.name = line.substr(4);
+    }
+}
+
+}  // namespace
+
+void loadskills(Catalogue& catalogue, const std::filesystem::path& path) {
+    parseskills(catalogue, readfile(path));
+}
+
+void readskills(Catalogue& catalogue, std::string_view bytes) {
+    parseskills(catalogue, copybytes(bytes));
+}

@@ -1,0 +1,79 @@
+#include "sheet.h"
+
+#include "catalogue/intsyntax.h"
+#include "saturate.h"
+#include "takenindex.h"
+#include "w1251.h"
+
+namespace {
+
+void setvalue(std::string& line, std::string_view value) {
+    line = joinline(linekey(line), value);
+}
+
+}  // namespace
+
+bool countpoints(AppState& state, std::span<const std::string> attrtexts, const RuleMarks& marks) {
+    const AttrRule rule = attrrule(marks);
+    std::int32_t sum = 0;
+    for (const std::string& text : attrtexts) {
+        const auto value = parseint(text);
+        if (!value) return false;
+        sum = satadd(sum, attrprice(rule, *value));
+    }
+    state.attrpoints = sum;
+    return true;
+}
+
+void skillcount(AppState& state, std::span<const Lines* const> tables, const RuleMarks& marks) {
+    const SkillRule rule = skillrule(marks);
+    const TakenIndex index(state.takenskills);
+    std::int32_t sum = 0;
+    for (const Lines* table : tables) {
+        for (const std::string& line : *table) {
+            const auto [key, value] = splitline(line);
+            if (key.empty()) continue;
+            const auto found = index.find(key);
+            if (!found) continue;
+            TTakenSkill& taken = state.takenskills[*found];
+            taken.level = strtoint(value);
+            sum = satadd(sum, skillprice(rule, taken.level, taken.price));
+        }
+    }
+    state.skillpoints = sum;
+}
+
+void cleanlevels(Lines& table) {
+    for (std::string& line : table) {
+        const std::string_view value = linevalue(line);
+        if (value.empty()) return;
+        const auto level = parseint(value);
+        if (!level) {
+            setvalue(line, "0");
+        } else if (*level > 5) {
+            setvalue(line, "5");
+        }
+    }
+}
+
+bool featexit(AppState& state, Lines& table) {
+    if (table.empty()) return false;
+    for (std::string& line : table) {
+        const std::string_view value = linevalue(line);
+        if (value.empty()) return false;
+        if (!isinteger(value)) setvalue(line, "0");
+    }
+    std::int32_t sum = 0;
+    for (const std::string& line : table) sum = satadd(sum, strtoint(linevalue(line)));
+    state.featpoints = sum;
+    return true;
+}
+
+std::int32_t total(const AppState& state) {
+    return satadd(satadd(state.attrpoints, state.skillpoints), state.featpoints);
+}
+
+std::string totaltext(const AppState& state) {
+    static constexpr auto kTotal = w1251("Требуется плюшек: ");
+    return kTotal.str() + inttostr(total(state));
+}

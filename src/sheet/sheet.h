@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "appstate.h"
+#include "kvline.h"
+#include "prices.h"
+
+// The sums of the sheet as functions of what the window shows: the attribute texts, the
+// tables' lines and the rule marks. Each returns whether the total line is to be redrawn.
+
+// attrpoints from the seven attribute texts; false, changing nothing, when one of them is
+// not an integer text.
+bool countpoints(AppState& state, std::span<const std::string> attrtexts, const RuleMarks& marks);
+
+// skillpoints from the seven skill tables. Each row found in takenskills stores its level
+// there. A level that is not an integer throws AppError and keeps the old skillpoints.
+void skillcount(AppState& state, std::span<const Lines* const> tables, const RuleMarks& marks);
+
+// The clean-up of a skill table being left: stops at the first empty level, writes "0"
+// over a non-integer and "5" over a level above 5.
+void cleanlevels(Lines& table);
+
+// Leaving the feature table: "0" over non-integer prices, then featpoints := their sum.
+// An empty price cell stops it before anything is summed (false).
+bool featexit(AppState& state, Lines& table);
+
+std::int32_t total(const AppState& state);
+
+// "Требуется плюшек: " and the total, in Windows-1251.
+std::string totaltext(const AppState& state);
