@@ -32,7 +32,9 @@ public:
             return Token::End;
         }
         const char* const start = p_;
-        while (p_ < end_ && static_cast<unsigned char>(*p_) > 0x20 && static_cast<std::size_t>(p_ - start) < kMaxToken) ++p_;
+        while (p_<end_&& static_cast<unsigned char>(*p_)> 0x20 &&
+               static_cast<std::size_t>(p_ - start) < kMaxToken)
+            ++p_;
         const auto parsed = parseint(std::string_view(start, p_ - start));
         if (!parsed) return Token::Bad;
         value = *parsed;

@@ -1,13 +1,29 @@
 #include "prices.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "saturate.h"
 
-std::int32_t progsum(std::int32_t n) {
+namespace {
+
+// Exact for every 32-bit n.
+std::int64_t progsum64(std::int32_t n) {
     if (n <= 0) return 0;
-    return saturate(std::int64_t{n} * (std::int64_t{n} + 1) / 2);
+    return std::int64_t{n} * (std::int64_t{n} + 1) / 2;
 }
+
+// 5 * progsum(value) - refund, sticking at the 32-bit maximum.
+std::int32_t progressive(std::int32_t value, std::int32_t refund) {
+    const std::int64_t sum = progsum64(value);
+    if (sum > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    return saturate(5 * sum - refund);
+}
+
+}  // namespace
+
+std::int32_t progsum(std::int32_t n) { return saturate(progsum64(n)); }
 
 AttrRule attrrule(const RuleMarks& marks) {
     if (marks.N11) return AttrRule::Start1Constant;
@@ -25,11 +41,11 @@ std::int32_t attrprice(AttrRule rule, std::int32_t value) {
         case AttrRule::Start1Constant:
             return saturate(5 * (std::int64_t{value} - 1));
         case AttrRule::Start1Progressive:
-            return satadd(satmul(5, progsum(value)), -5);
+            return progressive(value, 5);
         case AttrRule::Start2Fixed:
             return fixedprice[std::clamp<std::int32_t>(value, 0, fixedprice.size() - 1)];
         case AttrRule::Start2Progressive:
-            return satadd(satmul(5, progsum(value)), -15);
+            return progressive(value, 15);
     }
     return 0;
 }

@@ -7,15 +7,13 @@
 // an absurd level typed into a cell gives an absurd but honest total.
 
 inline std::int32_t saturate(std::int64_t value) {
-    if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
-    if (value < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+    if (value > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    if (value < std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(value);
 }
 
-inline std::int32_t satadd(std::int32_t a, std::int32_t b) {
-    return saturate(std::int64_t{a} + b);
-}
+inline std::int32_t satadd(std::int32_t a, std::int32_t b) { return saturate(std::int64_t{a} + b); }
 
-inline std::int32_t satmul(std::int32_t a, std::int32_t b) {
-    return saturate(std::int64_t{a} * b);
-}
+inline std::int32_t satmul(std::int32_t a, std::int32_t b) { return saturate(std::int64_t{a} * b); }

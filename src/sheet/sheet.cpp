@@ -7,9 +7,7 @@
 
 namespace {
 
-void setvalue(std::string& line, std::string_view value) {
-    line = joinline(linekey(line), value);
-}
+void setvalue(std::string& line, std::string_view value) { line = joinline(linekey(line), value); }
 
 }  // namespace
 
