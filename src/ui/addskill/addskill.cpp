@@ -32,6 +32,12 @@ QFont pixelfont(int pixels) {
     return font;
 }
 
+// The labels grow with their text from their left edge, so "особенности" is not cut.
+void setlabeltext(QLabel* label, const std::string& text) {
+    label->setText(fromcp1251(text));
+    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+}
+
 }  // namespace
 
 TForm2::TForm2(AppState& state, std::function<void()> countpoints, QWidget* parent)
@@ -151,11 +157,11 @@ void TForm2::setcaption(const std::string& text) { setWindowTitle(fromcp1251(tex
 
 std::string TForm2::caption() const { return tocp1251(windowTitle()); }
 
-void TForm2::setlabel1(const std::string& text) { label1_->setText(fromcp1251(text)); }
+void TForm2::setlabel1(const std::string& text) { setlabeltext(label1_, text); }
 
 std::string TForm2::label1() const { return tocp1251(label1_->text()); }
 
-void TForm2::setlabel2(const std::string& text) { label2_->setText(fromcp1251(text)); }
+void TForm2::setlabel2(const std::string& text) { setlabeltext(label2_, text); }
 
 std::string TForm2::label2() const { return tocp1251(label2_->text()); }
 

@@ -123,9 +123,14 @@ TEST_F(TForm2Test, EachModeShowsItsTexts) {
         QString title, label1, label2, hint;
         bool editions = false;
         int lower = 0, upper = 0, lines = 0;
+        bool fits = false;
     };
-    const auto look = [this](Seen& seen) {
-        return [this, &seen] {
+    const auto fits = [this](const char* name) {
+        const auto* label = child<QLabel>(name);
+        return label->width() >= label->sizeHint().width();
+    };
+    const auto look = [this, fits](Seen& seen) {
+        return [this, fits, &seen] {
             seen = {dialog.windowTitle(),
                     child<QLabel>("Label1")->text(),
                     child<QLabel>("Label2")->text(),
@@ -133,7 +138,8 @@ TEST_F(TForm2Test, EachModeShowsItsTexts) {
                     child<QGroupBox>("RadioGroup1")->isVisible(),
                     spin()->minimum(),
                     spin()->maximum(),
-                    list()->model()->rowCount()};
+                    list()->model()->rowCount(),
+                    fits("Label1") && fits("Label2")};
             child<QPushButton>("BitBtn2")->click();
         };
     };
@@ -154,6 +160,7 @@ TEST_F(TForm2Test, EachModeShowsItsTexts) {
     EXPECT_EQ(-70, feats.lower);
     EXPECT_EQ(70, feats.upper);
     EXPECT_EQ(2, feats.lines);
+    EXPECT_TRUE(skills.fits && feats.fits);
 }
 
 TEST_F(TForm2Test, TabGoesThroughListValueEditionsAndButtons) {
