@@ -49,7 +49,10 @@ TEST_F(PickLogicTest, SkillOpeningListsTheAttributesSkillsWithSkillTexts) {
     EXPECT_EQ(w1251("Выберите навык").str(), view.captiontext);
     EXPECT_EQ(w1251("Уровень").str(), view.label1text);
     EXPECT_EQ(w1251("навыка").str(), view.label2text);
-    EXPECT_EQ(0u, view.hint.find(w1251("Щелкните на нужный навык").str()));
+    EXPECT_EQ(w1251("Щелкните на нужный навык и укажите желаемый уровень. После этого дважды "
+                    "щелкните по названию навыка")
+                  .str(),
+              view.hint);
     EXPECT_EQ((std::pair{1, 5}), (std::pair{view.lower, view.upper}));
     EXPECT_EQ(5, view.number);
     EXPECT_FALSE(view.editions);
@@ -64,6 +67,10 @@ TEST_F(PickLogicTest, FeatureOpeningListsEveryFeatureWithFeatureTexts) {
     EXPECT_EQ(kLuck + " (5/-10/7)", view.lines[0]);
     EXPECT_EQ(w1251("Выберите особенность").str(), view.captiontext);
     EXPECT_EQ(w1251("Цена").str(), view.label1text);
+    EXPECT_EQ(w1251("Щелкните на нужную особенность и укажите ее цену в плюшках. После этого "
+                    "дважды щелкните по названию особенности")
+                  .str(),
+              view.hint);
     EXPECT_EQ(w1251("особенности").str(), view.label2text);
     EXPECT_EQ((std::pair{-70, 70}), (std::pair{view.lower, view.upper}));
     EXPECT_TRUE(view.editions);
@@ -298,12 +305,6 @@ TEST_F(PickLogicTest, EntryWithAnEmptyNameIsListedButNotTaken) {
     EXPECT_EQ(0, view.hides);
     logic.BitBtn1Click();
     EXPECT_EQ(pickCancelled, logic.result());
-}
-
-TEST(CleanSpec, DropsEqualSignsAndKeepsAtMost255Bytes) {
-    EXPECT_EQ("ab", cleanspec("=a=b="));
-    EXPECT_EQ(std::string(255, 'y'), cleanspec(std::string(256, 'y')));
-    EXPECT_EQ("", cleanspec(""));
 }
 
 }  // namespace
