@@ -1,0 +1,174 @@
+#include "addskill.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHideEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+
+#include "catalogue/intsyntax.h"
+#include "linelist.h"
+#include "specprompt.h"
+#include "ui/encoding.h"
+#include "ui/errorbox.h"
+
+namespace {
+
+constexpr int kFontHeight = 11;
+constexpr const char* kEditions[] = {"ТЛ1", "ТЛ2", "ТЛ1М"};
+
+QFont pixelfont(int pixels) {
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+// The labels grow with their text from their left edge, so "особенности" is not cut.
+void setlabeltext(QLabel* label, const std::string& text) {
+    label->setText(fromcp1251(text));
+    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+}
+
+}  // namespace
+
+TForm2::TForm2(AppState& state, std::function<void()> countpoints, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      logic_(state, *this, std::move(countpoints)) {
+    setObjectName("TForm2");
+    setFont(pixelfont(kFontHeight));
+    setFixedSize(513, 296);
+    move(251, 134);
+    createcontrols();
+    placecontrols();
+    connecthandlers();
+}
+
+void TForm2::createcontrols() {
+    list_ = new LineList(this);
+    spin_ = new QSpinBox(this);
+    spin_->setRange(1, 5);
+    label1_ = new QLabel(this);
+    label2_ = new QLabel(this);
+    radio_ = new QGroupBox(QString::fromUtf8("Редакция правил"), this);
+    editions_ = new QButtonGroup(radio_);
+    auto* column = new QVBoxLayout(radio_);
+    for (int id = 0; id < static_cast<int>(std::size(kEditions)); ++id) {
+        auto* button = new QRadioButton(QString::fromUtf8(kEditions[id]), radio_);
+        editions_->addButton(button, id);
+        column->addWidget(button);
+    }
+    editions_->button(0)->setChecked(true);
+    ok_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
+    ok_->setDefault(true);
+    cancel_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
+                              QString::fromUtf8("Отмена"), this);
+}
+
+void TForm2::placecontrols() {
+    struct Place {
+        QWidget* widget;
+        const char* name;
+        QRect rect;
+        int fontheight;
+    };
+    const Place places[] = {
+        {list_, "ListBox1", {16, 16, 353, 273}, kFontHeight},
+        {spin_, "SpinEdit1", {376, 192, 65, 34}, 19},
+        {label1_, "Label1", {376, 144, 64, 20}, 16},
+        {label2_, "Label2", {376, 168, 55, 20}, 16},
+        {radio_, "RadioGroup1", {376, 32, 121, 105}, kFontHeight},
+        {ok_, "BitBtn1", {376, 232, 129, 25}, kFontHeight},
+        {cancel_, "BitBtn2", {376, 264, 129, 25}, kFontHeight},
+    };
+    for (const Place& place : places) {
+        place.widget->setObjectName(place.name);
+        place.widget->setGeometry(place.rect);
+        place.widget->setFont(pixelfont(place.fontheight));
+    }
+    QWidget* const order[] = {
+        list_, spin_,  editions_->button(0), editions_->button(1), editions_->button(2),
+        ok_,   cancel_};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+}
+
+void TForm2::connecthandlers() {
+    const auto click = guard([this] { logic_.ListBox1Click(); });
+    connect(list_, &QAbstractItemView::clicked, this, click);
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, click);
+    connect(list_, &LineList::doubleclicked, this, guard([this] { logic_.ListBox1DblClick(); }));
+    connect(editions_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked) guarded([this] { logic_.RadioGroup1Click(); });
+    });
+    connect(ok_, &QPushButton::clicked, this, guard([this] { logic_.BitBtn1Click(); }));
+    connect(cancel_, &QPushButton::clicked, this, guard([this] { logic_.BitBtn2Click(); }));
+}
+
+int TForm2::pick() {
+    guarded([this] { logic_.FormShow(); });
+    exec();
+    return logic_.result();
+}
+
+void TForm2::reject() {}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+    if (isVisible()) guarded([this] { logic_.FormClose(); });
+    event->accept();
+}
+
+void TForm2::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    // A window minimised by the window system is still open.
+    if (!event->spontaneous()) guarded([this] { logic_.FormHide(); });
+}
+
+void TForm2::setlines(std::vector<std::string> lines) { list_->setlines(std::move(lines)); }
+
+int TForm2::selected() const { return list_->selected(); }
+
+std::string TForm2::linetext(int position) const { return list_->linetext(position); }
+
+void TForm2::setbounds(int lower, int upper) { spin_->setRange(lower, upper); }
+
+// Read from the text, which may be mid-edit: no number reads as the lower bound.
+int TForm2::value() const {
+    const auto typed = parseint(tocp1251(spin_->cleanText()));
+    if (!typed) return spin_->minimum();
+    return std::clamp(*typed, spin_->minimum(), spin_->maximum());
+}
+
+void TForm2::setvalue(int value) { spin_->setValue(value); }
+
+int TForm2::edition() const { return editions_->checkedId(); }
+
+void TForm2::showeditions(bool visible) { radio_->setVisible(visible); }
+
+void TForm2::setcaption(const std::string& text) { setWindowTitle(fromcp1251(text)); }
+
+std::string TForm2::caption() const { return tocp1251(windowTitle()); }
+
+void TForm2::setlabel1(const std::string& text) { setlabeltext(label1_, text); }
+
+std::string TForm2::label1() const { return tocp1251(label1_->text()); }
+
+void TForm2::setlabel2(const std::string& text) { setlabeltext(label2_, text); }
+
+std::string TForm2::label2() const { return tocp1251(label2_->text()); }
+
+void TForm2::setlisthint(const std::string& text) { list_->setToolTip(fromcp1251(text)); }
+
+std::string TForm2::promptspec(const std::string& caption, const std::string& prompt) {
+    return tocp1251(SpecPrompt::ask(this, fromcp1251(caption), fromcp1251(prompt)));
+}
+
+void TForm2::hidedialog() { done(logic_.result()); }

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "picklogic.h"
+#include "pickview.h"
+#include "sheet/appstate.h"
+#include "ui/pickdialog.h"
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class LineList;
+
+// The selection dialog: created once, hidden between openings. pick() opens it modally
+// over the caller's picksource and returns the result (1 taken, 7 cancelled, 2 closed).
+// countpoints runs once per opening, when the dialog first hides.
+class TForm2 : public QDialog, public PickDialog, private PickView {
+    Q_OBJECT
+public:
+    TForm2(AppState& state, std::function<void()> countpoints, QWidget* parent = nullptr);
+
+    int pick() override;
+
+    // Escape does not close the dialog.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void createcontrols();
+    void placecontrols();
+    void connecthandlers();
+
+    void setlines(std::vector<std::string> lines) override;
+    int selected() const override;
+    std::string linetext(int position) const override;
+    void setbounds(int lower, int upper) override;
+    int value() const override;
+    void setvalue(int value) override;
+    int edition() const override;
+    void showeditions(bool visible) override;
+    void setcaption(const std::string& text) override;
+    std::string caption() const override;
+    void setlabel1(const std::string& text) override;
+    std::string label1() const override;
+    void setlabel2(const std::string& text) override;
+    std::string label2() const override;
+    void setlisthint(const std::string& text) override;
+    std::string promptspec(const std::string& caption, const std::string& prompt) override;
+    void hidedialog() override;
+
+    LineList* list_;
+    QSpinBox* spin_;
+    QLabel* label1_;
+    QLabel* label2_;
+    QGroupBox* radio_;
+    QButtonGroup* editions_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+    PickLogic logic_;
+};

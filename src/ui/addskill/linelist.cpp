@@ -1,0 +1,80 @@
+#include "linelist.h"
+
+#include <QAbstractListModel>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+#include <utility>
+
+#include "pickview.h"
+#include "ui/encoding.h"
+
+class LineModel : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void setlines(std::vector<std::string> lines) {
+        beginResetModel();
+        lines_ = std::move(lines);
+        endResetModel();
+    }
+    const std::vector<std::string>& lines() const { return lines_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+    }
+
+    // Lines are converted only when shown.
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid()) return {};
+        return fromcp1251(lines_[static_cast<std::size_t>(index.row())]);
+    }
+
+private:
+    std::vector<std::string> lines_;
+};
+
+namespace {
+
+constexpr int kLineHeight = 13;
+
+class LineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), kLineHeight};
+    }
+};
+
+}  // namespace
+
+LineList::LineList(QWidget* parent) : QListView(parent), model_(new LineModel(this)) {
+    setModel(model_);
+    setItemDelegate(new LineDelegate(this));
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+void LineList::setlines(std::vector<std::string> lines) {
+    model_->setlines(std::move(lines));
+    scrollToTop();
+}
+
+int LineList::selected() const {
+    const QModelIndexList rows = selectionModel()->selectedIndexes();
+    return rows.isEmpty() ? -1 : rows.front().row();
+}
+
+std::string LineList::linetext(int position) const {
+    const auto& lines = model_->lines();
+    if (position < 0 || static_cast<std::size_t>(position) >= lines.size()) {
+        throw listindexerror(position);
+    }
+    return lines[static_cast<std::size_t>(position)];
+}
+
+void LineList::mouseDoubleClickEvent(QMouseEvent* event) {
+    QListView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton) emit doubleclicked();
+}

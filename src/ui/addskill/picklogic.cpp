@@ -1,0 +1,213 @@
+#include "picklogic.h"
+
+#include <algorithm>
+#include <unordered_set>
+#include <utility>
+
+#include "catalogue/intsyntax.h"
+#include "picklines.h"
+#include "sheet/w1251.h"
+
+namespace {
+
+constexpr auto kSkillCaption = w1251("Выберите навык");
+constexpr auto kFeatCaption = w1251("Выберите особенность");
+constexpr auto kSkillHint = w1251(
+    "Щелкните на нужный навык и укажите желаемый уровень. После этого дважды щелкните по "
+    "названию навыка");
+constexpr auto kFeatHint = w1251(
+    "Щелкните на нужную особенность и укажите ее цену в плюшках. После этого дважды щелкните "
+    "по названию особенности");
+constexpr auto kLevel = w1251("Уровень");
+constexpr auto kPrice = w1251("Цена");
+constexpr auto kOfSkill = w1251("навыка");
+constexpr auto kOfFeat = w1251("особенности");
+
+struct ModeTexts {
+    std::string_view caption;
+    std::string_view hint;
+    std::string_view label1;
+    std::string_view label2;
+    int lower;
+    int upper;
+    bool editions;
+};
+
+constexpr ModeTexts kSkillMode{kSkillCaption, kSkillHint, kLevel, kOfSkill, 1, 5, false};
+constexpr ModeTexts kFeatMode{kFeatCaption, kFeatHint, kPrice, kOfFeat, -70, 70, true};
+
+constexpr int kFeatSource = 8;
+constexpr std::size_t kSpecLimit = 255;
+
+// "Label3" gives 3: the caption's name without its first five characters.
+int sourcenumber(std::string_view picksource) {
+    return strtoint(picksource.substr(std::min<std::size_t>(5, picksource.size())));
+}
+
+template <typename Taken>
+std::unordered_set<std::string_view> takennames(const std::vector<Taken>& taken) {
+    std::unordered_set<std::string_view> names;
+    names.reserve(taken.size());
+    for (const Taken& entry : taken) names.insert(entry.name);
+    return names;
+}
+
+}  // namespace
+
+std::string cleanspec(std::string spec) {
+    std::erase(spec, '=');
+    if (spec.size() > kSpecLimit) spec.resize(kSpecLimit);
+    return spec;
+}
+
+PickLogic::PickLogic(AppState& state, PickView& view, std::function<void()> countpoints)
+    : state_(state), view_(view), countpoints_(std::move(countpoints)) {}
+
+void PickLogic::FormShow() {
+    result_ = pickOpen;
+    hidden_ = false;
+    entries_.clear();
+    view_.setlines({});
+    const int source = sourcenumber(state_.picksource);
+    const ModeTexts& mode = source == kFeatSource ? kFeatMode : kSkillMode;
+    view_.setcaption(std::string(mode.caption));
+    view_.setlisthint(std::string(mode.hint));
+    view_.setlabel1(std::string(mode.label1));
+    view_.setlabel2(std::string(mode.label2));
+    view_.setbounds(mode.lower, mode.upper);
+    view_.showeditions(mode.editions);
+    if (source == kFeatSource) {
+        fillfeatures();
+    } else {
+        fillskills(source);
+    }
+}
+
+void PickLogic::fillskills(int attr) {
+    const auto& skills = state_.catalogue.skilllist;
+    const auto taken = takennames(state_.takenskills);
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < skills.size(); ++i) {
+        const TSkillRec& skill = skills[i];
+        if (skill.attr != attr) continue;
+        if (skill.branched != 1 && taken.contains(skill.name)) continue;
+        lines.push_back(skillline(skill));
+        entries_.push_back(i);
+    }
+    view_.setlines(std::move(lines));
+}
+
+void PickLogic::fillfeatures() {
+    const auto& feats = state_.catalogue.featlist;
+    const auto taken = takennames(state_.takenfeats);
+    std::vector<std::string> lines;
+    lines.reserve(feats.size());
+    entries_.reserve(feats.size());
+    for (std::size_t i = 0; i < feats.size(); ++i) {
+        const TFeatRec& feat = feats[i];
+        if (feat.branched == 0 && taken.contains(feat.name)) continue;
+        lines.push_back(featline(feat));
+        entries_.push_back(i);
+    }
+    view_.setlines(std::move(lines));
+}
+
+bool PickLogic::skillmode() const { return view_.label1() == std::string_view(kLevel); }
+
+bool PickLogic::featuremode() const { return view_.caption() == std::string_view(kFeatCaption); }
+
+void PickLogic::ListBox1Click() {
+    if (featuremode()) prefill(false);
+}
+
+void PickLogic::RadioGroup1Click() {
+    // The group is shown in feature mode only; the lines of a skill opening are no features.
+    if (featuremode()) prefill(true);
+}
+
+void PickLogic::prefill(bool editionevent) {
+    const int position = view_.selected();
+    if (position < 0 || static_cast<std::size_t>(position) >= entries_.size()) return;
+    const int edition = view_.edition();
+    if (edition < 0 || edition > 2) return;
+    if (position != state_.lastpick || editionevent) {
+        const TFeatRec& feat = state_.catalogue.featlist[entries_[position]];
+        view_.setvalue(std::clamp(feat.cost[edition], kFeatMode.lower, kFeatMode.upper));
+    }
+    state_.lastpick = position;
+}
+
+void PickLogic::ListBox1DblClick() {
+    if (take()) finish(pickTaken);
+}
+
+bool PickLogic::take() {
+    const bool skills = skillmode();
+    const bool empty =
+        skills ? state_.catalogue.skilllist.empty() : state_.catalogue.featlist.empty();
+    if (empty) return false;
+    const int position = view_.selected();
+    view_.linetext(position);  // the list's own index error when no line is selected
+    if (position < 0 || static_cast<std::size_t>(position) >= entries_.size()) {
+        throw listindexerror(position);
+    }
+    const std::size_t entry = entries_[position];
+    if (skills) {
+        if (state_.catalogue.skilllist[entry].name.empty()) return false;
+        takeskill(entry);
+    } else {
+        if (state_.catalogue.featlist[entry].name.empty()) return false;
+        takefeat(entry);
+    }
+    return true;
+}
+
+void PickLogic::takeskill(std::size_t entry) {
+    const TSkillRec& skill = state_.catalogue.skilllist[entry];
+    TTakenSkill taken{view_.value(), skill.price, std::string(skill.name), {}};
+    if (skill.branched == 1) {
+        taken.spec = askspec(w1251("Уточнение навыка "),
+                             w1251("Укажите конкретную область применения навыка "), skill.name);
+    }
+    state_.takenskills.push_back(std::move(taken));
+}
+
+void PickLogic::takefeat(std::size_t entry) {
+    const TFeatRec& feat = state_.catalogue.featlist[entry];
+    TTakenFeat taken{std::string(feat.name), {}, view_.value()};
+    if (feat.branched != 0) {
+        taken.spec = askspec(w1251("Уточнение особенности "),
+                             w1251("Укажите конкретную область действия особенности "), feat.name);
+    }
+    state_.takenfeats.push_back(std::move(taken));
+}
+
+std::string PickLogic::askspec(std::string_view caption, std::string_view prompt,
+                               std::string_view name) {
+    const std::string text =
+        view_.promptspec(std::string(caption).append(name), std::string(prompt).append(name));
+    return cleanspec(text);
+}
+
+void PickLogic::BitBtn1Click() {
+    if (view_.selected() >= 0 && take()) {
+        finish(pickTaken);
+        return;
+    }
+    finish(pickCancelled);
+}
+
+void PickLogic::BitBtn2Click() { finish(pickCancelled); }
+
+void PickLogic::FormClose() { finish(pickClosed); }
+
+void PickLogic::FormHide() {
+    if (hidden_) return;
+    hidden_ = true;
+    if (countpoints_) countpoints_();
+}
+
+void PickLogic::finish(int result) {
+    result_ = result;
+    view_.hidedialog();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "pickview.h"
+#include "sheet/appstate.h"
+
+// Dialog results; callers test for pickTaken only.
+inline constexpr int pickOpen = 0;
+inline constexpr int pickTaken = 1;
+inline constexpr int pickClosed = 2;
+inline constexpr int pickCancelled = 7;
+
+// The selection dialog's handlers, written against PickView. The mode lives only in the
+// texts an opening sets; each line is tied to its catalogue position by `entries_`.
+class PickLogic {
+public:
+    PickLogic(AppState& state, PickView& view, std::function<void()> countpoints);
+
+    void FormShow();
+    void ListBox1Click();
+    void ListBox1DblClick();
+    void RadioGroup1Click();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    // The close box.
+    void FormClose();
+    void FormHide();
+
+    int result() const { return result_; }
+
+private:
+    bool skillmode() const;
+    bool featuremode() const;
+    void fillskills(int attr);
+    void fillfeatures();
+    // Appends the entry of the selected line; false when it has an empty name.
+    bool take();
+    void takeskill(std::size_t entry);
+    void takefeat(std::size_t entry);
+    std::string askspec(std::string_view caption, std::string_view prompt, std::string_view name);
+    void prefill(bool editionevent);
+    void finish(int result);
+
+    AppState& state_;
+    PickView& view_;
+    std::function<void()> countpoints_;
+    std::vector<std::size_t> entries_;
+    int result_ = pickOpen;
+    bool hidden_ = true;
+};
+
+// A branched entry's spec text as it may enter a table row: no "=", which would split the row, and
+// at most 255 bytes.
+std::string cleanspec(std::string spec);

@@ -1,0 +1,51 @@
+#include "specprompt.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kSpecLimit = 255;
+
+}  // namespace
+
+SpecPrompt::SpecPrompt(const QString& caption, const QString& prompt, QWidget* parent)
+    : QDialog(parent), edit_(new QLineEdit(this)), hint_(new QLabel(this)) {
+    setObjectName("SpecPrompt");
+    setWindowTitle(caption);
+    edit_->setObjectName("SpecEdit");
+    edit_->setMaxLength(kSpecLimit);
+    edit_->setValidator(new QRegularExpressionValidator(QRegularExpression("[^=]*"), edit_));
+    hint_->setObjectName("SpecHint");
+    hint_->setMinimumHeight(hint_->fontMetrics().height());
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(prompt, this));
+    layout->addWidget(edit_);
+    layout->addWidget(hint_);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    edit_->setMinimumWidth(320);
+
+    connect(edit_, &QLineEdit::inputRejected, this, &SpecPrompt::refused);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+QString SpecPrompt::ask(QWidget* parent, const QString& caption, const QString& prompt) {
+    SpecPrompt box(caption, prompt, parent);
+    if (box.exec() != QDialog::Accepted) return {};
+    return box.edit_->text();
+}
+
+void SpecPrompt::refused() {
+    QApplication::beep();
+    hint_->setText(edit_->text().size() >= kSpecLimit
+                       ? QString::fromUtf8("Не более %1 знаков").arg(kSpecLimit)
+                       : QString::fromUtf8("Знак «=» в уточнении недопустим"));
+}

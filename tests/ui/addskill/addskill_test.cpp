@@ -1,0 +1,302 @@
+// The selection dialog as a window: its controls, the ways out of an opening, taking
+// with the mouse and the keyboard, the error box and a large catalogue. Runs offscreen.
+#include "ui/addskill/addskill.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <set>
+
+#include "sheet/w1251.h"
+#include "testcatalogue.h"
+
+namespace {
+
+const std::string kRun = w1251("Бег").str();
+const std::string kHurdles = w1251("Бег с препятствиями").str();
+const std::string kLore = w1251("Знание").str();
+const std::string kFoe = w1251("Враг").str();
+
+class TForm2Test : public testing::Test {
+protected:
+    TForm2Test() {
+        addskill(state.catalogue, kRun, 3);
+        addskill(state.catalogue, kHurdles, 3, 2);
+        addskill(state.catalogue, kLore, 4, 1, 0, 1);
+        addfeat(state.catalogue, kFoe, {-5, -10, -15}, 1);
+        addfeat(state.catalogue, w1251("Удача").str(), {10, 20, 30});
+    }
+
+    // Opens the dialog over `source`; `during` runs once it is shown and must end it.
+    template <typename During>
+    int pick(const std::string& source, During during) {
+        state.picksource = source;
+        QTimer::singleShot(0, &dialog, [this, during] {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+            during();
+        });
+        QTimer::singleShot(10000, &dialog, [this] {
+            if (!dialog.isVisible()) return;
+            ADD_FAILURE() << "the dialog was left open";
+            dialog.done(0);
+        });
+        return dialog.pick();
+    }
+
+    template <typename Widget>
+    Widget* child(const char* name) {
+        auto* widget = dialog.findChild<Widget*>(name);
+        EXPECT_NE(nullptr, widget) << name;
+        return widget;
+    }
+
+    QListView* list() { return child<QListView>("ListBox1"); }
+    QSpinBox* spin() { return child<QSpinBox>("SpinEdit1"); }
+
+    void select(int row) {
+        list()->setFocus();
+        list()->selectionModel()->select(list()->model()->index(row, 0),
+                                         QItemSelectionModel::ClearAndSelect);
+    }
+    void doubleclick(int row) {
+        list()->doItemsLayout();
+        const QPoint at = list()->visualRect(list()->model()->index(row, 0)).center();
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    AppState state;
+    int counts = 0;
+    TForm2 dialog{state, [this] { ++counts; }};
+};
+
+TEST_F(TForm2Test, ControlsSitAtTheirPlacesWithTheirFonts) {
+    struct Case {
+        const char* name;
+        QRect rect;
+        int fontheight;
+    };
+    const Case cases[] = {
+        {"ListBox1", {16, 16, 353, 273}, 11},     {"SpinEdit1", {376, 192, 65, 34}, 19},
+        {"Label1", {376, 144, 64, 20}, 16},       {"Label2", {376, 168, 55, 20}, 16},
+        {"RadioGroup1", {376, 32, 121, 105}, 11}, {"BitBtn1", {376, 232, 129, 25}, 11},
+        {"BitBtn2", {376, 264, 129, 25}, 11},
+    };
+    for (const Case& c : cases) {
+        const QWidget* widget = child<QWidget>(c.name);
+        ASSERT_NE(nullptr, widget);
+        EXPECT_EQ(c.rect, widget->geometry()) << c.name;
+        EXPECT_EQ(c.fontheight, widget->font().pixelSize()) << c.name;
+    }
+    EXPECT_EQ(QSize(513, 296), dialog.minimumSize());
+    EXPECT_EQ(QSize(513, 296), dialog.maximumSize());
+    EXPECT_EQ(QPoint(251, 134), dialog.pos());
+    EXPECT_EQ(11, dialog.font().pixelSize());
+
+    const auto* ok = child<QPushButton>("BitBtn1");
+    const auto* cancel = child<QPushButton>("BitBtn2");
+    EXPECT_EQ("OK", ok->text());
+    EXPECT_TRUE(ok->isDefault());
+    EXPECT_FALSE(ok->icon().isNull());
+    EXPECT_EQ(QString::fromUtf8("Отмена"), cancel->text());
+    EXPECT_FALSE(cancel->icon().isNull());
+    EXPECT_EQ(QString::fromUtf8("Редакция правил"), child<QGroupBox>("RadioGroup1")->title());
+    QStringList editions;
+    for (const auto* button : child<QGroupBox>("RadioGroup1")->findChildren<QRadioButton*>()) {
+        editions << button->text();
+    }
+    EXPECT_EQ(QString::fromUtf8("ТЛ1 ТЛ2 ТЛ1М"), editions.join(' '));
+}
+
+TEST_F(TForm2Test, EachModeShowsItsTexts) {
+    struct Seen {
+        QString title, label1, label2, hint;
+        bool editions = false;
+        int lower = 0, upper = 0, lines = 0;
+        bool fits = false;
+    };
+    const auto fits = [this](const char* name) {
+        const auto* label = child<QLabel>(name);
+        return label->width() >= label->sizeHint().width();
+    };
+    const auto look = [this, fits](Seen& seen) {
+        return [this, fits, &seen] {
+            seen = {dialog.windowTitle(),
+                    child<QLabel>("Label1")->text(),
+                    child<QLabel>("Label2")->text(),
+                    list()->toolTip(),
+                    child<QGroupBox>("RadioGroup1")->isVisible(),
+                    spin()->minimum(),
+                    spin()->maximum(),
+                    list()->model()->rowCount(),
+                    fits("Label1") && fits("Label2")};
+            child<QPushButton>("BitBtn2")->click();
+        };
+    };
+    Seen skills, feats;
+    pick("Label3", look(skills));
+    pick("Label8", look(feats));
+    EXPECT_EQ(QString::fromUtf8("Выберите навык"), skills.title);
+    EXPECT_EQ(QString::fromUtf8("Уровень навыка"), skills.label1 + ' ' + skills.label2);
+    EXPECT_TRUE(skills.hint.startsWith(QString::fromUtf8("Щелкните на нужный навык")));
+    EXPECT_FALSE(skills.editions);
+    EXPECT_EQ(1, skills.lower);
+    EXPECT_EQ(5, skills.upper);
+    EXPECT_EQ(2, skills.lines);
+    EXPECT_EQ(QString::fromUtf8("Выберите особенность"), feats.title);
+    EXPECT_EQ(QString::fromUtf8("Цена особенности"), feats.label1 + ' ' + feats.label2);
+    EXPECT_TRUE(feats.hint.startsWith(QString::fromUtf8("Щелкните на нужную особенность")));
+    EXPECT_TRUE(feats.editions);
+    EXPECT_EQ(-70, feats.lower);
+    EXPECT_EQ(70, feats.upper);
+    EXPECT_EQ(2, feats.lines);
+    EXPECT_TRUE(skills.fits && feats.fits);
+}
+
+TEST_F(TForm2Test, TabGoesThroughListValueEditionsAndButtons) {
+    const std::set<QString> controls = {"ListBox1", "SpinEdit1", "RadioGroup1", "BitBtn1",
+                                        "BitBtn2"};
+    QStringList visited;
+    pick("Label8", [&] {
+        list()->setFocus();
+        for (int step = 0; step < 7; ++step) {
+            QWidget* widget = QApplication::focusWidget();
+            while (widget != nullptr && !controls.contains(widget->objectName())) {
+                widget = widget->parentWidget();
+            }
+            const QString name = widget != nullptr ? widget->objectName() : "?";
+            if (visited.isEmpty() || visited.back() != name) visited << name;
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        child<QPushButton>("BitBtn2")->click();
+    });
+    EXPECT_EQ("ListBox1 SpinEdit1 RadioGroup1 BitBtn1 BitBtn2 ListBox1",
+              visited.mid(0, 6).join(' '));
+}
+
+TEST_F(TForm2Test, EscapeLeavesItOpenCancelAndCloseBoxEndIt) {
+    bool open = false;
+    const int cancelled = pick("Label3", [&] {
+        QTest::keyClick(list(), Qt::Key_Escape);
+        open = dialog.isVisible();
+        child<QPushButton>("BitBtn2")->click();
+    });
+    EXPECT_TRUE(open);
+    EXPECT_EQ(7, cancelled);
+    EXPECT_EQ(1, counts);
+
+    EXPECT_EQ(2, pick("Label3", [this] { dialog.close(); }));
+    EXPECT_EQ(2, counts);
+    EXPECT_TRUE(state.takenskills.empty());
+}
+
+TEST_F(TForm2Test, EnterPressesOkAndTakesAtTheTypedLevel) {
+    const int result = pick("Label3", [this] {
+        select(1);
+        spin()->setFocus();
+        spin()->selectAll();
+        QTest::keyClicks(spin(), "3");
+        QTest::keyClick(spin(), Qt::Key_Return);
+    });
+    EXPECT_EQ(1, result);
+    ASSERT_EQ(1u, state.takenskills.size());
+    EXPECT_EQ(kHurdles, state.takenskills[0].name);
+    EXPECT_EQ(3, state.takenskills[0].level);
+    EXPECT_EQ(1, counts);
+}
+
+TEST_F(TForm2Test, DoubleClickTakesTheEntryOfTheClickedLineOnly) {
+    EXPECT_EQ(1, pick("Label3", [this] { doubleclick(1); }));
+    ASSERT_EQ(1u, state.takenskills.size());
+    EXPECT_EQ(kHurdles, state.takenskills[0].name);
+    EXPECT_EQ(2, state.takenskills[0].price);
+
+    EXPECT_EQ(1, pick("Label3", [this] { doubleclick(0); }));
+    ASSERT_EQ(2u, state.takenskills.size());
+    EXPECT_EQ(kRun, state.takenskills[1].name);
+}
+
+TEST_F(TForm2Test, ValueTextThatIsNoNumberTakesTheLowerBound) {
+    pick("Label8", [this] {
+        select(1);
+        spin()->findChild<QLineEdit*>()->clear();
+        child<QPushButton>("BitBtn1")->click();
+    });
+    ASSERT_EQ(1u, state.takenfeats.size());
+    EXPECT_EQ(-70, state.takenfeats[0].price);
+}
+
+TEST_F(TForm2Test, PickingAnEditionPrefillsThePrice) {
+    int first = 0, third = 0;
+    pick("Label8", [&] {
+        list()->setFocus();
+        QTest::keyClick(list(), Qt::Key_Down);  // selects line 0
+        QTest::keyClick(list(), Qt::Key_Down);
+        first = spin()->value();
+        QTest::mouseClick(dialog.findChildren<QRadioButton*>()[2], Qt::LeftButton);
+        third = spin()->value();
+        child<QPushButton>("BitBtn2")->click();
+    });
+    EXPECT_EQ(10, first);
+    EXPECT_EQ(30, third);
+}
+
+TEST_F(TForm2Test, DoubleClickOnNoLineShowsTheIndexError) {
+    QString shown;
+    const int result = pick("Label5", [&] {
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            shown = box->text();
+            box->accept();
+        });
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, {20, 20});
+        EXPECT_TRUE(dialog.isVisible());
+        child<QPushButton>("BitBtn1")->click();
+    });
+    EXPECT_EQ("List index out of bounds (-1)", shown);
+    EXPECT_EQ(7, result);
+}
+
+TEST_F(TForm2Test, BranchedTakeAsksThroughThePrompt) {
+    QString caption;
+    pick("Label4", [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget* prompt = QApplication::activeModalWidget();
+            if (prompt == nullptr) return;
+            caption = prompt->windowTitle();
+            auto* edit = prompt->findChild<QLineEdit*>("SpecEdit");
+            QTest::keyClicks(edit, "a=b");
+            edit->insert(QString::fromUtf8(" Город中"));
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        doubleclick(0);
+    });
+    EXPECT_EQ(QString::fromUtf8("Уточнение навыка Знание"), caption);
+    ASSERT_EQ(1u, state.takenskills.size());
+    EXPECT_EQ("ab" + w1251(" Город").str() + "?", state.takenskills[0].spec);
+}
+
+TEST_F(TForm2Test, HundredThousandLinesOpen) {
+    for (int i = 0; i < 100000; ++i)
+        addfeat(state.catalogue, "feat " + std::to_string(i), {i, 0, 0});
+    int lines = 0;
+    pick("Label8", [&] {
+        lines = list()->model()->rowCount();
+        list()->scrollToBottom();
+        child<QPushButton>("BitBtn2")->click();
+    });
+    EXPECT_EQ(100002, lines);
+}
+
+}  // namespace

@@ -1,0 +1,41 @@
+// The list lines of skills (difficulty, special and branched marks) and of features.
+#include "ui/addskill/picklines.h"
+
+#include <gtest/gtest.h>
+
+#include "sheet/w1251.h"
+
+TEST(PickLines, SkillMarksFollowTheNameInOnePairOfParentheses) {
+    struct Case {
+        std::string name;
+        int price, special, branched;
+        std::string line;
+    };
+    const std::string run = w1251("Бег").str();
+    const Case cases[] = {
+        {run, 1, 0, 0, run},
+        {run, 1, 1, 0, run + w1251(" (специальный)").str()},
+        {run, 2, 0, 0, run + w1251(" (сложный)").str()},
+        {run, 1, 0, 1, run + w1251(" (разветвленный)").str()},
+        {run, 4, 1, 1, run + w1251(" (очень сложный специальный разветвленный)").str()},
+        {run, 2, 0, 1, run + w1251(" (сложный разветвленный)").str()},
+        // A "(" of the name itself still gets its last character replaced.
+        {run + " (x)", 1, 0, 0, run + " (x)"},
+        {run + " (xy", 1, 0, 0, run + " (x)"},
+        {"", 1, 0, 0, ""},
+        {"", 2, 0, 0, w1251(" (сложный)").str()},
+    };
+    for (const Case& c : cases) {
+        const TSkillRec skill{c.name, 1, static_cast<std::uint8_t>(c.price),
+                              static_cast<std::uint8_t>(c.special),
+                              static_cast<std::uint8_t>(c.branched)};
+        EXPECT_EQ(c.line, skillline(skill)) << c.price << c.special << c.branched;
+    }
+}
+
+TEST(PickLines, FeatureLineShowsTheThreeCostsAndTheBranchedMark) {
+    const std::string name = w1251("Удачливость").str();
+    EXPECT_EQ(name + " (-5/0/-10)", featline({name, {-5, 0, -10}, 0}));
+    EXPECT_EQ(name + " (3/4/5)" + w1251(" (разветвленная)").str(), featline({name, {3, 4, 5}, 1}));
+    EXPECT_EQ(" (0/0/0)", featline({"", {0, 0, 0}, 0}));
+}

@@ -1,0 +1,310 @@
+// The selection dialog's handlers over a fake window: listing, hiding what was taken,
+// the price prefill, taking and the results of an opening.
+#include "ui/addskill/picklogic.h"
+
+#include <gtest/gtest.h>
+
+#include "fakepickview.h"
+#include "sheet/w1251.h"
+#include "testcatalogue.h"
+
+namespace {
+
+const std::string kRun = w1251("Бег").str();
+const std::string kHurdles = w1251("Бег с препятствиями").str();
+const std::string kLore = w1251("Знание").str();
+const std::string kLuck = w1251("Удачливость").str();
+const std::string kFoe = w1251("Враг").str();
+
+class PickLogicTest : public testing::Test {
+protected:
+    PickLogicTest() {
+        view.onhide = [this] { logic.FormHide(); };
+    }
+
+    void open(const std::string& source) {
+        state.picksource = source;
+        logic.FormShow();
+    }
+    void select(int position) {
+        view.selection = position;
+        logic.ListBox1Click();
+    }
+
+    AppState state;
+    Catalogue& catalogue = state.catalogue;
+    FakePickView view;
+    int counts = 0;
+    PickLogic logic{state, view, [this] { ++counts; }};
+};
+
+TEST_F(PickLogicTest, SkillOpeningListsTheAttributesSkillsWithSkillTexts) {
+    addskill(catalogue, kRun, 3);
+    addskill(catalogue, kLore, 4, 2);
+    addskill(catalogue, kHurdles, 3, 2);
+    view.number = 30;
+    open("Label3");
+    EXPECT_EQ((std::vector<std::string>{kRun, kHurdles + w1251(" (сложный)").str()}), view.lines);
+    EXPECT_EQ(-1, view.selection);
+    EXPECT_EQ(w1251("Выберите навык").str(), view.captiontext);
+    EXPECT_EQ(w1251("Уровень").str(), view.label1text);
+    EXPECT_EQ(w1251("навыка").str(), view.label2text);
+    EXPECT_EQ(w1251("Щелкните на нужный навык и укажите желаемый уровень. После этого дважды "
+                    "щелкните по названию навыка")
+                  .str(),
+              view.hint);
+    EXPECT_EQ((std::pair{1, 5}), (std::pair{view.lower, view.upper}));
+    EXPECT_EQ(5, view.number);
+    EXPECT_FALSE(view.editions);
+    EXPECT_EQ(pickOpen, logic.result());
+}
+
+TEST_F(PickLogicTest, FeatureOpeningListsEveryFeatureWithFeatureTexts) {
+    addfeat(catalogue, kLuck, {5, -10, 7});
+    addfeat(catalogue, kFoe, {-5, 0, -10}, 1);
+    open("Label8");
+    ASSERT_EQ(2u, view.lines.size());
+    EXPECT_EQ(kLuck + " (5/-10/7)", view.lines[0]);
+    EXPECT_EQ(w1251("Выберите особенность").str(), view.captiontext);
+    EXPECT_EQ(w1251("Цена").str(), view.label1text);
+    EXPECT_EQ(w1251("Щелкните на нужную особенность и укажите ее цену в плюшках. После этого "
+                    "дважды щелкните по названию особенности")
+                  .str(),
+              view.hint);
+    EXPECT_EQ(w1251("особенности").str(), view.label2text);
+    EXPECT_EQ((std::pair{-70, 70}), (std::pair{view.lower, view.upper}));
+    EXPECT_TRUE(view.editions);
+}
+
+TEST_F(PickLogicTest, TakenEntriesAreHiddenUnlessBranched) {
+    addskill(catalogue, kRun, 3);
+    addskill(catalogue, kHurdles, 3, 1, 0, 1);
+    addfeat(catalogue, kLuck, {1, 1, 1});
+    addfeat(catalogue, kFoe, {1, 1, 1}, 1);
+    state.takenskills = {{0, 1, kRun, ""}, {2, 1, kHurdles, "x"}};  // level 0 still hides
+    state.takenfeats = {{kLuck, "", 1}, {kFoe, "y", 1}};
+    open("Label3");
+    EXPECT_EQ(1u, view.lines.size());
+    EXPECT_EQ(0u, view.lines[0].find(kHurdles));
+    open("Label8");
+    EXPECT_EQ(1u, view.lines.size());
+    EXPECT_EQ(0u, view.lines[0].find(kFoe));
+}
+
+TEST_F(PickLogicTest, HidingComparesWholeNames) {
+    addskill(catalogue, kHurdles, 3);
+    state.takenskills = {{1, 1, kRun, ""}};
+    open("Label3");
+    EXPECT_EQ(std::vector{kHurdles}, view.lines);
+}
+
+TEST_F(PickLogicTest, PrefillSkipsTheLastHandledPositionOnTheListEventOnly) {
+    addfeat(catalogue, kLuck, {10, 20, 30});
+    addfeat(catalogue, kFoe, {-5, -6, -7});
+    view.number = 3;
+    open("Label8");
+    select(0);  // lastpick starts at 0
+    EXPECT_EQ(3, view.number);
+    select(1);
+    EXPECT_EQ(-5, view.number);
+    view.number = 44;  // typed by the user
+    select(1);
+    EXPECT_EQ(44, view.number);
+    select(0);
+    EXPECT_EQ(10, view.number);
+    view.editionitem = 2;
+    logic.RadioGroup1Click();
+    EXPECT_EQ(30, view.number);
+    EXPECT_EQ(0, state.lastpick);
+
+    // The next opening keeps lastpick: the same position does not prefill, even though
+    // it now shows another feature.
+    state.takenfeats = {{kLuck, "", 30}};
+    open("Label8");
+    view.selection = -1;
+    view.editionitem = 0;
+    logic.RadioGroup1Click();
+    EXPECT_EQ(30, view.number);
+    select(0);
+    EXPECT_EQ(30, view.number);
+    logic.RadioGroup1Click();
+    EXPECT_EQ(-5, view.number);
+}
+
+TEST_F(PickLogicTest, PrefilledCostsAreBroughtWithinSeventy) {
+    addfeat(catalogue, kLuck, {100, -100, 0});
+    state.lastpick = 5;
+    open("Label8");
+    select(0);
+    EXPECT_EQ(70, view.number);
+    view.editionitem = 1;
+    logic.RadioGroup1Click();
+    EXPECT_EQ(-70, view.number);
+}
+
+TEST_F(PickLogicTest, SkillModeDoesNotPrefill) {
+    addskill(catalogue, kRun, 1);
+    addskill(catalogue, kLore, 1);
+    view.number = 4;
+    open("Label1");
+    select(1);
+    logic.RadioGroup1Click();
+    EXPECT_EQ(4, view.number);
+    EXPECT_EQ(0, state.lastpick);
+}
+
+TEST_F(PickLogicTest, DoubleClickTakesOnlyTheEntryOfItsLine) {
+    // "Бег" occurs inside "Бег с препятствиями"; each line takes its own entry only.
+    addskill(catalogue, kRun, 3, 2);
+    addskill(catalogue, kHurdles, 3, 4);
+    addskill(catalogue, kRun, 5);
+    view.number = 2;
+    open("Label3");
+    view.selection = 1;
+    logic.ListBox1DblClick();
+    ASSERT_EQ(1u, state.takenskills.size());
+    EXPECT_EQ(kHurdles, state.takenskills[0].name);
+    EXPECT_EQ(4, state.takenskills[0].price);
+    EXPECT_EQ(2, state.takenskills[0].level);
+    EXPECT_EQ(pickTaken, logic.result());
+
+    open("Label3");
+    view.selection = 0;
+    logic.ListBox1DblClick();
+    ASSERT_EQ(2u, state.takenskills.size());
+    EXPECT_EQ(kRun, state.takenskills[1].name);
+    EXPECT_EQ(2, state.takenskills[1].price);
+}
+
+TEST_F(PickLogicTest, FeatureTakeUsesTheValueField) {
+    addfeat(catalogue, kFoe, {1, 2, 3});
+    addfeat(catalogue, kLuck, {-4, 5, 6});
+    open("Label8");
+    select(1);
+    logic.ListBox1DblClick();
+    ASSERT_EQ(1u, state.takenfeats.size());
+    EXPECT_EQ(kLuck, state.takenfeats[0].name);
+    EXPECT_EQ(-4, state.takenfeats[0].price);
+    EXPECT_TRUE(view.prompts.empty());
+}
+
+TEST_F(PickLogicTest, BranchedTakeAsksForItsSpecText) {
+    addskill(catalogue, kLore, 4, 1, 0, 1);
+    addfeat(catalogue, kFoe, {1, 2, 3}, 1);
+    struct Case {
+        std::string answer, spec;
+    };
+    const Case cases[] = {
+        {w1251("Город").str(), w1251("Город").str()},
+        {"", ""},  // cancelled: still taken
+        {"a=b==c", "abc"},
+        {std::string(300, 'x'), std::string(255, 'x')},
+    };
+    for (const Case& c : cases) {
+        view.answer = c.answer;
+        open("Label4");
+        view.selection = 0;
+        logic.ListBox1DblClick();
+        EXPECT_EQ(c.spec, state.takenskills.back().spec);
+        EXPECT_EQ(pickTaken, logic.result());
+    }
+    EXPECT_EQ(4u, state.takenskills.size());
+    EXPECT_EQ(w1251("Уточнение навыка Знание").str(), view.prompts[0].first);
+    EXPECT_EQ(w1251("Укажите конкретную область применения навыка Знание").str(),
+              view.prompts[0].second);
+
+    view.answer = w1251("Сосед").str();
+    open("Label8");
+    view.selection = 0;
+    logic.BitBtn1Click();
+    EXPECT_EQ(w1251("Сосед").str(), state.takenfeats.back().spec);
+    EXPECT_EQ(w1251("Уточнение особенности Враг").str(), view.prompts.back().first);
+    EXPECT_EQ(w1251("Укажите конкретную область действия особенности Враг").str(),
+              view.prompts.back().second);
+}
+
+TEST_F(PickLogicTest, EachWayOutGivesItsResultAndCountsOnce) {
+    addskill(catalogue, kRun, 2);
+    struct Case {
+        const char* what;
+        int selection;
+        void (PickLogic::*handler)();
+        int result;
+        std::size_t taken;
+    };
+    const Case cases[] = {
+        {"double-click", 0, &PickLogic::ListBox1DblClick, pickTaken, 1},
+        {"OK on a line", 0, &PickLogic::BitBtn1Click, pickTaken, 1},
+        {"OK on no line", -1, &PickLogic::BitBtn1Click, pickCancelled, 0},
+        {"Cancel", 0, &PickLogic::BitBtn2Click, pickCancelled, 0},
+        {"close box", 0, &PickLogic::FormClose, pickClosed, 0},
+    };
+    for (const Case& c : cases) {
+        state.takenskills.clear();
+        counts = 0;
+        view.hides = 0;
+        open("Label2");
+        view.selection = c.selection;
+        (logic.*c.handler)();
+        logic.FormHide();  // a later hiding of the same opening counts no more
+        EXPECT_EQ(c.result, logic.result()) << c.what;
+        EXPECT_EQ(c.taken, state.takenskills.size()) << c.what;
+        EXPECT_EQ(1, view.hides) << c.what;
+        EXPECT_EQ(1, counts) << c.what;
+    }
+}
+
+TEST_F(PickLogicTest, ValueCarriesOverBroughtWithinTheNewBounds) {
+    addfeat(catalogue, kLuck, {30, -20, 0});
+    addfeat(catalogue, kFoe, {-20, 0, 0});
+    state.lastpick = 9;
+    for (const auto& [position, level] : {std::pair{0, 5}, std::pair{1, 1}}) {
+        state.takenfeats.clear();
+        open("Label8");
+        select(position);
+        logic.ListBox1DblClick();
+        open("Label1");
+        EXPECT_EQ(level, view.number);
+    }
+}
+
+TEST_F(PickLogicTest, DoubleClickWithoutALineReportsTheIndexError) {
+    addskill(catalogue, kRun, 1);
+    for (const char* source : {"Label1", "Label7"}) {  // a line unselected; no line at all
+        open(source);
+        try {
+            logic.ListBox1DblClick();
+            ADD_FAILURE() << source;
+        } catch (const AppError& error) {
+            EXPECT_STREQ("List index out of bounds (-1)", error.what());
+        }
+        EXPECT_TRUE(state.takenskills.empty());
+        EXPECT_EQ(pickOpen, logic.result());
+    }
+    logic.BitBtn1Click();
+    EXPECT_EQ(pickCancelled, logic.result());
+}
+
+TEST_F(PickLogicTest, DoubleClickOnAnEmptyCatalogueDoesNothing) {
+    addskill(catalogue, kRun, 1);
+    open("Label8");
+    EXPECT_NO_THROW(logic.ListBox1DblClick());
+    EXPECT_EQ(pickOpen, logic.result());
+    EXPECT_EQ(0, view.hides);
+}
+
+TEST_F(PickLogicTest, EntryWithAnEmptyNameIsListedButNotTaken) {
+    addskill(catalogue, "", 1, 2);
+    addskill(catalogue, kRun, 6);
+    open("Label1");
+    ASSERT_EQ(std::vector{w1251(" (сложный)").str()}, view.lines);
+    view.selection = 0;
+    logic.ListBox1DblClick();
+    EXPECT_TRUE(state.takenskills.empty());
+    EXPECT_EQ(pickOpen, logic.result());
+    EXPECT_EQ(0, view.hides);
+    logic.BitBtn1Click();
+    EXPECT_EQ(pickCancelled, logic.result());
+}
+
+}  // namespace
