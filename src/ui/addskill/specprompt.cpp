@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
@@ -24,6 +25,8 @@ SpecPrompt::SpecPrompt(const QString& caption, const QString& prompt, QWidget* p
     hint_->setMinimumHeight(hint_->fontMetrics().height());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    // Qt's own button texts are English; the rest of the program speaks Russian.
+    buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Отмена"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(prompt, this));
     layout->addWidget(edit_);
