@@ -182,7 +182,7 @@ void TForm1::fitframe() {
     // The outer size counts the window manager's frame, known only once shown.
     framefitted_ = true;
     const QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.isEmpty()) return;
+    if (frame.width() <= 0 && frame.height() <= 0) return;
     resize(kOuterSize - frame);
     const QRect screen = this->screen()->availableGeometry();
     move(screen.center() - QPoint(kOuterSize.width() / 2, kOuterSize.height() / 2));

@@ -67,8 +67,9 @@ bool SpinField::accepts(const QString& typed) const {
     const QString separator = locale().decimalPoint();
     return std::all_of(typed.begin(), typed.end(), [&separator](QChar c) {
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) return false;
-        return c.isDigit() || c == QLatin1Char('+') || c == QLatin1Char('-') ||
-               separator.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7F;
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('+') ||
+               c == QLatin1Char('-') || separator.contains(c) || c.unicode() < 0x20 ||
+               c.unicode() == 0x7F;
     });
 }
 
@@ -77,7 +78,11 @@ void SpinField::keyPressEvent(QKeyEvent* event) {
         stepby(event->key() == Qt::Key_Up ? 1 : -1);
         return;
     }
-    if (!accepts(event->text())) {
+    // Ctrl combinations are control keys (select all, copy, paste), never typed text.
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const bool control =
+        modifiers.testFlag(Qt::ControlModifier) && !modifiers.testFlag(Qt::AltModifier);
+    if (!control && !accepts(event->text())) {
         QApplication::beep();
         return;
     }

@@ -21,7 +21,8 @@ constexpr int kRowHeight = 18;
 // the table's own (see ValueListEditor::editorkey), not the delegate's commit-on-close.
 class ValueDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    ValueDelegate(QAbstractItemModel* model, QObject* parent)
+        : QStyledItemDelegate(parent), model_(model) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
                           const QModelIndex& index) const override {
@@ -29,10 +30,11 @@ public:
         editor->setFrame(false);
         // Tab moves between controls, never into an editor of its own accord.
         editor->setFocusPolicy(Qt::ClickFocus);
-        QAbstractItemModel* model = const_cast<QAbstractItemModel*>(index.model());
         const QPersistentModelIndex cell(index);
         connect(editor, &QLineEdit::textEdited, editor,
-                [model, cell](const QString& text) { model->setData(cell, text, Qt::EditRole); });
+                [model = model_, cell](const QString& text) {
+                    model->setData(cell, text, Qt::EditRole);
+                });
         return editor;
     }
 
@@ -46,6 +48,9 @@ public:
     void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
 
     bool eventFilter(QObject*, QEvent*) override { return false; }
+
+private:
+    QAbstractItemModel* model_;
 };
 
 }  // namespace
@@ -54,7 +59,7 @@ ValueListEditor::ValueListEditor(const QString& keytitle, const QString& valueti
                                  QWidget* parent)
     : QTableView(parent), model_(new LinesModel(keytitle, valuetitle, this)) {
     setModel(model_);
-    setItemDelegate(new ValueDelegate(this));
+    setItemDelegate(new ValueDelegate(model_, this));
     setSelectionMode(SingleSelection);
     setSelectionBehavior(SelectItems);
     setEditTriggers(NoEditTriggers);

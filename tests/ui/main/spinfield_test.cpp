@@ -114,6 +114,13 @@ TEST_F(SpinFieldTest, RefusesLettersAndEnterButTakesSignsDigitsAndTheSeparator) 
     EXPECT_EQ("3+-" + field->locale().decimalPoint(), field->text());
 }
 
+TEST_F(SpinFieldTest, ControlCombinationsStillWork) {
+    field->setText("3");
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, "4");
+    EXPECT_EQ("4", field->text());
+}
+
 TEST_F(SpinFieldTest, ButtonsTakeTheFocusAndStepAtOnceThenRepeat) {
     other->setFocus();
     field->setText("1");
