@@ -10,6 +10,7 @@
 
 #include "focusleave.h"
 #include "linesmodel.h"
+#include "ui/encoding.h"
 
 namespace {
 
@@ -100,7 +101,7 @@ void ValueListEditor::lineschanged() {
 int ValueListEditor::rowcount() const { return model_->rowCount() + 1; }
 
 std::string ValueListEditor::cell(int column, int row) const {
-    if (row == 0) return {};
+    if (row == 0) return tocp1251(model_->title(column));
     return model_->cell(column, row - 1);
 }
 

@@ -47,6 +47,7 @@ protected:
 
 TEST_F(ValueListEditorTest, TableWithoutLinesShowsOneEmptyRow) {
     EXPECT_EQ(2, table->rowcount());
+    EXPECT_EQ("Value", table->cell(1, 0));
     EXPECT_EQ("", table->cell(0, 1));
     EXPECT_EQ("", table->cell(1, 1));
     fill({"a=1", "b=2", "c=3"});
