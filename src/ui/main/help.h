@@ -1,0 +1,6 @@
+#pragma once
+
+class QWidget;
+
+// The help message: a plain modal box with one OK button, centred on the screen.
+void showhelp(QWidget* parent);

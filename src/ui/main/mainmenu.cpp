@@ -1,0 +1,113 @@
+#include "mainmenu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace {
+
+enum class Kind { Menu, Item, Separator };
+
+struct MenuEntry {
+    const char* name;
+    const char* caption;
+    // The drop-down or sub-menu holding the entry; empty for the menu bar.
+    std::string_view place;
+    Kind kind;
+    bool checked;
+};
+
+// Display order. N4 stands first in "Файл"; a leading separator is not drawn.
+constexpr MenuEntry kEntries[] = {
+    {"N1", "Файл", "", Kind::Menu, false},
+    {"N4", "-", "N1", Kind::Separator, false},
+    {"N5", "Выход", "N1", Kind::Item, false},
+    {"N2", "Стартовые атрибуты", "", Kind::Menu, false},
+    {"N111", "Все по 1 (ТЛ1)", "N2", Kind::Menu, true},
+    {"N11", "Постоянная цена за единицу (ТЛ1)", "N111", Kind::Item, false},
+    {"N12", "Прогрессирующая цена за единицу (ТЛ1М)", "N111", Kind::Item, true},
+    {"N221", "Все по 2 (ТЛ2)", "N2", Kind::Menu, false},
+    {"N21", "Фиксированные цены за единицу (ТЛ2)", "N221", Kind::Item, false},
+    {"N13", "Прогрессирующая цена за единицу (ТЛ1М)", "N221", Kind::Item, false},
+    {"N3", "Цена навыков", "", Kind::Menu, false},
+    {"N14", "Постоянная (ТЛ1)", "N3", Kind::Item, false},
+    {"N121", "Прогрессирующая (ТЛ1М, ТЛ2)", "N3", Kind::Item, true},
+    {"N6", "Помощь", "", Kind::Item, false},
+};
+
+std::optional<std::size_t> markindex(std::string_view name) {
+    for (std::size_t i = 0; i < kMarkItems.size(); ++i) {
+        if (kMarkItems[i] == name) return i;
+    }
+    return std::nullopt;
+}
+
+QAction* addentry(QMenuBar* menubar, QMenu* place, const MenuEntry& entry,
+                  std::map<std::string, QMenu*>& menus) {
+    const QString caption = QString::fromUtf8(entry.caption);
+    QAction* action = nullptr;
+    switch (entry.kind) {
+        case Kind::Menu: {
+            QMenu* menu = place ? place->addMenu(caption) : menubar->addMenu(caption);
+            menu->setObjectName(entry.name);
+            menus[entry.name] = menu;
+            action = menu->menuAction();
+            break;
+        }
+        case Kind::Item:
+            action = place ? place->addAction(caption) : menubar->addAction(caption);
+            break;
+        case Kind::Separator:
+            action = place->addSeparator();
+            break;
+    }
+    action->setObjectName(entry.name);
+    return action;
+}
+
+// A sub-menu item shows a mark but has no handler: undo a toggle should one ever reach it.
+void keepmark(QAction* action) {
+    QObject::connect(action, &QAction::triggered, action,
+                     [action](bool checked) { action->setChecked(!checked); });
+}
+
+}  // namespace
+
+RuleMarks MainMenu::rulemarks() const {
+    return {menuitem(*this, "N11")->isChecked(), menuitem(*this, "N12")->isChecked(),
+            menuitem(*this, "N21")->isChecked(), menuitem(*this, "N14")->isChecked()};
+}
+
+MainMenu buildmainmenu(QMenuBar* menubar) {
+    menubar->setObjectName("MainMenu1");
+    MainMenu built;
+    std::map<std::string, QMenu*> menus;
+    for (const MenuEntry& entry : kEntries) {
+        QMenu* place = entry.place.empty() ? nullptr : menus.at(std::string(entry.place));
+        QAction* action = addentry(menubar, place, entry, menus);
+        if (const auto mark = markindex(entry.name)) {
+            action->setCheckable(true);
+            action->setChecked(entry.checked);
+            if (entry.kind == Kind::Menu) keepmark(action);
+            built.marks[*mark] = action;
+        }
+    }
+    built.N5 = menubar->findChild<QAction*>("N5");
+    built.N6 = menubar->findChild<QAction*>("N6");
+    built.N5->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    return built;
+}
+
+QAction* menuitem(const MainMenu& menu, std::string_view name) {
+    const auto mark = markindex(name);
+    return mark ? menu.marks[*mark] : nullptr;
+}
+
+void setmarks(const MainMenu& menu, const RuleHandler& handler) {
+    for (std::size_t i = 0; i < kMarkItems.size(); ++i) {
+        if (handler.marks[i] != Mark::Keep) menu.marks[i]->setChecked(handler.marks[i] == Mark::On);
+    }
+}

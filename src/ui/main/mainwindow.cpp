@@ -1,0 +1,308 @@
+#include "mainwindow.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <string>
+#include <vector>
+
+#include "captionlabel.h"
+#include "catalogue/catalogue.h"
+#include "help.h"
+#include "layout.h"
+#include "sheet/sheet.h"
+#include "sheet/taking.h"
+#include "spinfield.h"
+#include "ui/encoding.h"
+#include "ui/errorbox.h"
+#include "ui/pickdialog.h"
+#include "valuelisteditor.h"
+
+namespace {
+
+constexpr QSize kOuterSize(937, 458);
+constexpr int kSheetFont = 11;
+constexpr int kCaptionFont = 16;
+constexpr int kSpinFont = 19;
+constexpr int kFeatureTable = 7;
+
+struct CaptionSpec {
+    const char* text;
+    int left;
+    int top;
+    int tag;
+};
+
+constexpr CaptionSpec kCaptions[] = {
+    {"Сила", 16, 16, 1},         {"Выносливость", 200, 16, 2}, {"Ловкость", 384, 16, 3},
+    {"Образование", 568, 16, 4}, {"Мышление", 16, 168, 5},     {"Уверенность", 200, 168, 6},
+    {"Удача", 384, 168, 7},      {"Особенности", 568, 168, 0}, {"Требуется плюшек: 0", 16, 360, 0},
+};
+
+constexpr QPoint kSpinPlaces[] = {{128, 8},   {312, 8},   {496, 8},  {680, 8},
+                                  {128, 160}, {312, 160}, {496, 160}};
+constexpr QSize kSpinSize(57, 34);
+
+struct TableSpec {
+    QRect place;
+    int keywidth;
+    const char* keytitle;
+    const char* valuetitle;
+};
+
+constexpr TableSpec kTables[] = {
+    {{16, 40, 169, 113}, 80, "Навык", "Уровень"},
+    {{200, 40, 169, 113}, 80, "Навык", "Уровень"},
+    {{384, 40, 169, 113}, 80, "Навык", "Уровень"},
+    {{568, 40, 169, 113}, 82, "Навык", "Уровень"},
+    {{16, 200, 169, 113}, 80, "Навык", "Уровень"},
+    {{200, 200, 169, 113}, 80, "Навык", "Уровень"},
+    {{384, 200, 169, 113}, 80, "Навык", "Уровень"},
+    {{568, 200, 185, 113}, 100, "Особенность", "Цена"},
+};
+
+QFont sheetfont(int pixels) {
+    QFont font(QStringList{"DejaVu Sans", "Liberation Sans", "Arial"});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QString numbered(const char* stem, int number) {
+    return QString::fromLatin1(stem) + QString::number(number);
+}
+
+}  // namespace
+
+TForm1::TForm1(AppState& state, const std::filesystem::path& catalogues, QWidget* parent)
+    : QMainWindow(parent), state_(state), sheet_(new QWidget(this)) {
+    setObjectName("Form1");
+    setWindowTitle(QString::fromUtf8("Создание персонажа в системе \"Тальвира\" ver. 1.0"));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Button));
+    setPalette(colours);
+    setFont(sheetfont(kSheetFont));
+    setCentralWidget(sheet_);
+    createcaptions();
+    createspinfields();
+    createtables();
+    settaborder();
+    createmenu();
+    FormCreate(catalogues);
+    placewindow();
+    sheet_->installEventFilter(this);
+    qApp->installEventFilter(this);
+    spins_[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::createcaptions() {
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        const CaptionSpec& spec = kCaptions[i];
+        auto* label = new CaptionLabel(QString::fromUtf8(spec.text), spec.tag, sheet_);
+        label->setObjectName(numbered("Label", static_cast<int>(i) + 1));
+        label->setFont(sheetfont(kCaptionFont));
+        label->move(spec.left, spec.top);
+        label->adjustSize();
+        labels_[i] = label;
+    }
+    for (int i = 0; i < 7; ++i) {
+        connect(labels_[i], &CaptionLabel::clicked, this,
+                guard([this, i] { attrclick(*labels_[i]); }));
+    }
+    connect(labels_[7], &CaptionLabel::clicked, this, guard([this] { Label8Click(); }));
+}
+
+void TForm1::createspinfields() {
+    for (std::size_t i = 0; i < spins_.size(); ++i) {
+        auto* spin = new SpinField(sheet_);
+        spin->setObjectName(numbered("SpinEdit", static_cast<int>(i) + 1));
+        spin->setFont(sheetfont(kSpinFont));
+        spin->setGeometry(QRect(kSpinPlaces[i], kSpinSize));
+        connect(spin, &SpinField::changed, this, guard([this] { countpoints(); }));
+        connect(spin, &SpinField::clicked, this, guard([this] { countpoints(); }));
+        spins_[i] = spin;
+    }
+}
+
+void TForm1::createtables() {
+    for (std::size_t i = 0; i < tables_.size(); ++i) {
+        const TableSpec& spec = kTables[i];
+        auto* table = new ValueListEditor(QString::fromUtf8(spec.keytitle),
+                                          QString::fromUtf8(spec.valuetitle), sheet_);
+        table->setObjectName(numbered("ValueListEditor", static_cast<int>(i) + 1));
+        table->setGeometry(spec.place);
+        table->setkeywidth(spec.keywidth);
+        tables_[i] = table;
+    }
+    for (std::size_t i = 0; i < kFeatureTable; ++i) {
+        ValueListEditor* table = tables_[i];
+        connect(table, &ValueListEditor::exited, this,
+                guard([this, table] { ValueListEditorExit(*table); }));
+    }
+    connect(tables_[kFeatureTable], &ValueListEditor::exited, this,
+            guard([this] { ValueListEditor8Exit(); }));
+}
+
+void TForm1::settaborder() {
+    std::vector<QWidget*> order(spins_.begin(), spins_.end());
+    order.insert(order.end(), tables_.begin(), tables_.end());
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void TForm1::createmenu() {
+    menu_ = buildmainmenu(menuBar());
+    for (const RuleHandler& handler : kRuleHandlers) {
+        connect(menuitem(menu_, handler.item), &QAction::triggered, this,
+                guard([this, &handler] { ruleclick(handler); }));
+    }
+    connect(menu_.N5, &QAction::triggered, this, guard([this] { N5Click(); }));
+    connect(menu_.N6, &QAction::triggered, this, guard([this] { N6Click(); }));
+    // The menu bar reports itself built once, before the catalogues are read.
+    guarded([this] { MainMenu1Change(); });
+}
+
+void TForm1::placewindow() {
+    resize(kOuterSize);
+    const QRect screen = this->screen()->availableGeometry();
+    move(screen.center() - QPoint(kOuterSize.width() / 2, kOuterSize.height() / 2));
+    // The first layout, before the window is ever shown.
+    layout()->activate();
+    guarded([this] { FormResize(); });
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!framefitted_) QTimer::singleShot(0, this, [this] { fitframe(); });
+}
+
+void TForm1::fitframe() {
+    // The outer size counts the window manager's frame, known only once shown.
+    framefitted_ = true;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.width() <= 0 && frame.height() <= 0) return;
+    resize(kOuterSize - frame);
+    const QRect screen = this->screen()->availableGeometry();
+    move(screen.center() - QPoint(kOuterSize.width() / 2, kOuterSize.height() / 2));
+}
+
+void TForm1::MainMenu1Change() {
+    countpoints();
+    skillcount();
+}
+
+void TForm1::FormCreate(const std::filesystem::path& catalogues) {
+    guarded([this, &catalogues] { loadcatalogues(state_.catalogue, catalogues); });
+}
+
+void TForm1::FormResize() {
+    const SheetLayout layout = sheetlayout(sheet_->width(), sheet_->height(), spins_[0]->width());
+    for (std::size_t c = 0; c < 4; ++c) {
+        for (ValueListEditor* table : {tables_[c], tables_[c + 4]}) {
+            table->move(layout.columnleft[c], table->y());
+            table->resize(layout.tablewidth, table->height());
+        }
+        labels_[c]->move(layout.columnleft[c], labels_[c]->y());
+        spins_[c]->move(layout.spinleft[c], spins_[c]->y());
+    }
+    for (std::size_t c = 0; c < 4; ++c) {
+        labels_[c + 4]->move(labels_[c]->x(), labels_[c + 4]->y());
+        if (c < 3) spins_[c + 4]->move(spins_[c]->x(), spins_[c + 4]->y());
+    }
+    for (ValueListEditor* table : tables_) table->setkeywidth(layout.keywidth);
+    for (ValueListEditor* table : tables_) table->resize(table->width(), layout.tableheight);
+    for (std::size_t c = 4; c < 8; ++c) tables_[c]->move(tables_[c]->x(), layout.lowertabletop);
+    for (std::size_t c = 4; c < 7; ++c) spins_[c]->move(spins_[c]->x(), layout.lowerspintop);
+    for (std::size_t c = 4; c < 8; ++c) labels_[c]->move(labels_[c]->x(), layout.lowerlabeltop);
+    labels_[8]->move(labels_[8]->x(), layout.totaltop);
+}
+
+void TForm1::countpoints() {
+    std::vector<std::string> texts;
+    texts.reserve(spins_.size());
+    for (const SpinField* spin : spins_) texts.push_back(tocp1251(spin->text()));
+    if (::countpoints(state_, texts, menu_.rulemarks())) writetotal();
+}
+
+void TForm1::skillcount() {
+    std::array<const Lines*, kFeatureTable> tables{};
+    for (std::size_t i = 0; i < tables.size(); ++i) tables[i] = &tables_[i]->lines();
+    ::skillcount(state_, tables, menu_.rulemarks());
+    writetotal();
+}
+
+void TForm1::ValueListEditorExit(ValueListEditor& table) {
+    cleanlevels(table.lines());
+    table.lineschanged();
+    skillcount();
+}
+
+void TForm1::ValueListEditor8Exit() {
+    ValueListEditor& table = *tables_[kFeatureTable];
+    const bool summed = featexit(state_, table.lines());
+    table.lineschanged();
+    if (summed) writetotal();
+}
+
+void TForm1::attrclick(const CaptionLabel& caption) {
+    if (pickdialog_ == nullptr) return;
+    state_.picksource = caption.objectName().toStdString();
+    // A result of 1 promises a new entry; an empty list would be the dialog's fault.
+    if (pickdialog_->pick() == 1 && !state_.takenskills.empty()) {
+        const auto table = sheet_->findChild<ValueListEditor*>(
+            numbered("ValueListEditor", caption.tag()), Qt::FindDirectChildrenOnly);
+        if (table != nullptr) {
+            const auto [key, value] = takenskillrow(state_);
+            table->insertrow(key, value);
+        }
+    }
+    skillcount();
+}
+
+void TForm1::Label8Click() {
+    if (pickdialog_ == nullptr) return;
+    state_.picksource = labels_[7]->objectName().toStdString();
+    if (pickdialog_->pick() != 1 || state_.takenfeats.empty()) return;
+    tables_[kFeatureTable]->appendline(takenfeatline(state_));
+}
+
+void TForm1::ruleclick(const RuleHandler& handler) {
+    setmarks(menu_, handler);
+    countpoints();
+    skillcount();
+}
+
+void TForm1::N5Click() { QApplication::quit(); }
+
+void TForm1::N6Click() { showhelp(this); }
+
+void TForm1::writetotal() { labels_[8]->settext(fromcp1251(totaltext(state_))); }
+
+bool TForm1::isquitkey(QObject* receiver, QEvent* event) const {
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (key->keyCombination() != QKeyCombination(Qt::ControlModifier, Qt::Key_X)) return false;
+    const auto* widget = qobject_cast<const QWidget*>(receiver);
+    return widget != nullptr && widget->window() == this &&
+           QApplication::activeModalWidget() == nullptr;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == sheet_ && event->type() == QEvent::Resize) {
+        guarded([this] { FormResize(); });
+        return false;
+    }
+    if (!isquitkey(watched, event)) return false;
+    // Ctrl+X belongs to "Выход" before any edit field sees it as its cut: refusing the
+    // override lets the shortcut run, and a key press that still arrives runs it here.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->ignore();
+        return true;
+    }
+    menu_.N5->trigger();
+    return true;
+}

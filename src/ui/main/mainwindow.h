@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <filesystem>
+
+#include "mainmenu.h"
+#include "sheet/appstate.h"
+
+class CaptionLabel;
+class PickDialog;
+class SpinField;
+class ValueListEditor;
+
+// The main window: seven attribute blocks, the feature block, the total line and the menu.
+// Every handler reads what the controls show at that moment and hands it to the sheet.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Reads the catalogues from `catalogues` while it is created.
+    explicit TForm1(AppState& state, const std::filesystem::path& catalogues = ".",
+                    QWidget* parent = nullptr);
+
+    // Clicking a caption does nothing until the selection dialog is set.
+    void setpickdialog(PickDialog* dialog) { pickdialog_ = dialog; }
+
+    // The attribute sum and the total line; also run by the dialog whenever it hides.
+    void countpoints();
+    void skillcount();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createcaptions();
+    void createspinfields();
+    void createtables();
+    void createmenu();
+    void settaborder();
+    void placewindow();
+    void fitframe();
+
+    void MainMenu1Change();
+    void FormCreate(const std::filesystem::path& catalogues);
+    void FormResize();
+    void ValueListEditorExit(ValueListEditor& table);
+    void ValueListEditor8Exit();
+    void attrclick(const CaptionLabel& caption);
+    void Label8Click();
+    void ruleclick(const RuleHandler& handler);
+    void N5Click();
+    void N6Click();
+
+    void writetotal();
+    bool isquitkey(QObject* receiver, QEvent* event) const;
+
+    AppState& state_;
+    PickDialog* pickdialog_ = nullptr;
+    QWidget* sheet_;
+    std::array<CaptionLabel*, 9> labels_{};
+    std::array<SpinField*, 7> spins_{};
+    std::array<ValueListEditor*, 8> tables_{};
+    MainMenu menu_;
+    bool framefitted_ = false;
+};

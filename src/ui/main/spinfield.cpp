@@ -1,0 +1,107 @@
+#include "spinfield.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QToolButton>
+#include <algorithm>
+
+#include "catalogue/intsyntax.h"
+#include "focusleave.h"
+#include "ui/encoding.h"
+
+namespace {
+
+constexpr int kButtonWidth = 15;
+constexpr int kRepeatDelay = 400;
+constexpr int kRepeatInterval = 100;
+
+}  // namespace
+
+SpinField::SpinField(QWidget* parent)
+    : QLineEdit(parent), up_(addbutton(Qt::UpArrow, +1)), down_(addbutton(Qt::DownArrow, -1)) {
+    setTextMargins(0, 0, kButtonWidth, 0);
+    setText(QString::number(kMinimum));
+    connect(this, &QLineEdit::textChanged, this, &SpinField::changed);
+    onfocusleave(this, [this] { clampifoutside(); });
+}
+
+int SpinField::value() const { return parseint(tocp1251(text())).value_or(kMinimum); }
+
+void SpinField::setvalue(int value) {
+    setText(QString::number(std::clamp(value, kMinimum, kMaximum)));
+}
+
+void SpinField::stepby(int step) {
+    // Widened so that stepping from a typed extreme cannot overflow before the clamp.
+    const long long next = static_cast<long long>(value()) + step;
+    setvalue(static_cast<int>(std::clamp<long long>(next, kMinimum, kMaximum)));
+}
+
+QToolButton* SpinField::addbutton(Qt::ArrowType arrow, int step) {
+    auto* button = new QToolButton(this);
+    button->setArrowType(arrow);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setCursor(Qt::ArrowCursor);
+    button->setAutoRepeat(true);
+    button->setAutoRepeatDelay(kRepeatDelay);
+    button->setAutoRepeatInterval(kRepeatInterval);
+    // pressed() comes at the press and again at every repeat.
+    connect(button, &QToolButton::pressed, this, [this, step] {
+        setFocus(Qt::MouseFocusReason);
+        stepby(step);
+    });
+    return button;
+}
+
+void SpinField::placebuttons() {
+    const QRect area = contentsRect();
+    const int left = area.right() + 1 - kButtonWidth;
+    const int upheight = area.height() / 2;
+    up_->setGeometry(left, area.top(), kButtonWidth, upheight);
+    down_->setGeometry(left, area.top() + upheight, kButtonWidth, area.height() - upheight);
+}
+
+bool SpinField::accepts(const QString& typed) const {
+    const QString separator = locale().decimalPoint();
+    return std::all_of(typed.begin(), typed.end(), [&separator](QChar c) {
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) return false;
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('+') ||
+               c == QLatin1Char('-') || separator.contains(c) || c.unicode() < 0x20 ||
+               c.unicode() == 0x7F;
+    });
+}
+
+void SpinField::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+        stepby(event->key() == Qt::Key_Up ? 1 : -1);
+        return;
+    }
+    // Ctrl combinations are control keys (select all, copy, paste), never typed text.
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const bool control =
+        modifiers.testFlag(Qt::ControlModifier) && !modifiers.testFlag(Qt::AltModifier);
+    if (!control && !accepts(event->text())) {
+        QApplication::beep();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void SpinField::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+void SpinField::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    placebuttons();
+}
+
+void SpinField::clampifoutside() {
+    const int current = value();
+    if (current < kMinimum || current > kMaximum) setvalue(current);
+}

@@ -1,0 +1,260 @@
+#include "valuelisteditor.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+#include "focusleave.h"
+#include "linesmodel.h"
+#include "ui/encoding.h"
+
+namespace {
+
+constexpr int kKey = 0;
+constexpr int kValue = 1;
+constexpr int kRowHeight = 18;
+
+// Opens a plain line edit that writes every keystroke into the model. Key handling is
+// the table's own (see ValueListEditor::editorkey), not the delegate's commit-on-close.
+class ValueDelegate : public QStyledItemDelegate {
+public:
+    ValueDelegate(QAbstractItemModel* model, QObject* parent)
+        : QStyledItemDelegate(parent), model_(model) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex& index) const override {
+        auto* editor = new QLineEdit(parent);
+        editor->setFrame(false);
+        // Tab moves between controls, never into an editor of its own accord.
+        editor->setFocusPolicy(Qt::ClickFocus);
+        const QPersistentModelIndex cell(index);
+        connect(editor, &QLineEdit::textEdited, editor,
+                [model = model_, cell](const QString& text) {
+                    model->setData(cell, text, Qt::EditRole);
+                });
+        return editor;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        auto* line = static_cast<QLineEdit*>(editor);
+        const QString text = index.data(Qt::EditRole).toString();
+        // Our own keystroke coming back: keep the cursor where it is.
+        if (line->text() != text) line->setText(text);
+    }
+
+    void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
+
+    bool eventFilter(QObject*, QEvent*) override { return false; }
+
+private:
+    QAbstractItemModel* model_;
+};
+
+}  // namespace
+
+ValueListEditor::ValueListEditor(const QString& keytitle, const QString& valuetitle,
+                                 QWidget* parent)
+    : QTableView(parent), model_(new LinesModel(keytitle, valuetitle, this)) {
+    setModel(model_);
+    setItemDelegate(new ValueDelegate(model_, this));
+    setSelectionMode(SingleSelection);
+    setSelectionBehavior(SelectItems);
+    setEditTriggers(NoEditTriggers);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    setShowGrid(true);
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(0);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(kRowHeight);
+    QHeaderView* title = horizontalHeader();
+    title->setMinimumSectionSize(0);
+    title->setFixedHeight(kRowHeight);
+    title->setSectionsClickable(false);
+    title->setHighlightSections(false);
+    title->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    connect(title, &QHeaderView::sectionResized, this, [this] { fitvaluecolumn(); });
+    viewport()->installEventFilter(this);
+    onfocusleave(this, [this] { emit exited(); });
+    setcurrentrow(1);
+}
+
+Lines& ValueListEditor::lines() { return model_->lines(); }
+
+void ValueListEditor::lineschanged() {
+    const int row = currentrow();
+    const auto shown = static_cast<std::size_t>(model_->rowCount());
+    if (std::max<std::size_t>(lines().size(), 1) != shown && focusinside()) {
+        // A new row count rebuilds the model and drops the editor: keep the focus in the
+        // table meanwhile, or hiding the editor would pass it to the next control.
+        editor_ = nullptr;
+        setFocus(Qt::OtherFocusReason);
+    }
+    model_->refresh();
+    setcurrentrow(std::min(row, rowcount() - 1));
+}
+
+int ValueListEditor::rowcount() const { return model_->rowCount() + 1; }
+
+std::string ValueListEditor::cell(int column, int row) const {
+    if (row == 0) return tocp1251(model_->title(column));
+    return model_->cell(column, row - 1);
+}
+
+void ValueListEditor::setcell(int column, int row, std::string_view text) {
+    if (row >= 1) model_->setcell(column, row - 1, text);
+}
+
+int ValueListEditor::currentrow() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + 1 : 1;
+}
+
+void ValueListEditor::setcurrentrow(int row) {
+    const QModelIndex target = model_->index(std::clamp(row, 1, rowcount() - 1) - 1, kValue);
+    if (target == currentIndex() && editorindex_ == target && editor_) return;
+    selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
+    if (editorindex_ != target || !editor_) placeeditor(target);
+}
+
+void ValueListEditor::insertrow(std::string_view key, std::string_view value) {
+    const int row = currentrow();
+    const int line = row - 1;
+    const Lines& current = lines();
+    const bool blank = static_cast<std::size_t>(line) < current.size() &&
+                       linekey(current[line]).empty() && linevalue(current[line]).empty();
+    if (blank) {
+        model_->setline(line, joinline(key, value));
+    } else {
+        model_->insertline(line, joinline(key, value));
+    }
+    setcurrentrow(row);
+}
+
+void ValueListEditor::appendline(std::string line) { model_->appendline(std::move(line)); }
+
+void ValueListEditor::setkeywidth(int width) {
+    setColumnWidth(kKey, std::max(0, width));
+    fitvaluecolumn();
+}
+
+void ValueListEditor::fitvaluecolumn() {
+    // A Qt cell includes its grid line, so the two columns fill the viewport exactly.
+    const int width = std::max(0, viewport()->width() - columnWidth(kKey));
+    if (columnWidth(kValue) != width) setColumnWidth(kValue, width);
+}
+
+void ValueListEditor::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    if (current.isValid() && current != editorindex_) placeeditor(current);
+}
+
+void ValueListEditor::placeeditor(const QModelIndex& index) {
+    const bool focused = focusinside();
+    if (focused) {
+        editor_ = nullptr;
+        setFocus(Qt::OtherFocusReason);
+    }
+    if (editorindex_.isValid()) closePersistentEditor(editorindex_);
+    editor_ = nullptr;
+    editorindex_ = index;
+    if (!index.isValid()) return;
+    openPersistentEditor(index);
+    editor_ = qobject_cast<QLineEdit*>(indexWidget(index));
+    if (!editor_) return;
+    editor_->installEventFilter(this);
+    original_ = editor_->text();
+    if (focused) editor_->setFocus(Qt::OtherFocusReason);
+}
+
+QModelIndex ValueListEditor::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex moved = QTableView::moveCursor(action, modifiers);
+    return moved.isValid() ? model_->index(moved.row(), kValue) : moved;
+}
+
+bool ValueListEditor::focusinside() const {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus != nullptr && (focus == this || isAncestorOf(focus));
+}
+
+void ValueListEditor::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    if (editor_) editor_->setFocus(event->reason());
+}
+
+bool ValueListEditor::focusNextPrevChild(bool next) {
+    // Walk from the table itself: its editor sits elsewhere in the window's focus chain.
+    const auto step = [next](QWidget* widget) {
+        return next ? widget->nextInFocusChain() : widget->previousInFocusChain();
+    };
+    for (QWidget* widget = step(this); widget != nullptr && widget != this; widget = step(widget)) {
+        if (isAncestorOf(widget) || widget->isWindow() || !widget->isVisible() ||
+            !widget->isEnabled() || (widget->focusPolicy() & Qt::TabFocus) != Qt::TabFocus) {
+            continue;
+        }
+        widget->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return false;
+}
+
+bool ValueListEditor::onvaluecell(const QPoint& position) const {
+    const QModelIndex index = indexAt(position);
+    return index.isValid() && index.column() == kValue;
+}
+
+void ValueListEditor::mousePressEvent(QMouseEvent* event) {
+    if (onvaluecell(event->position().toPoint())) {
+        QTableView::mousePressEvent(event);
+        return;
+    }
+    // A key cell or the empty area: the table takes the focus, the selection stays.
+    if (editor_) editor_->setFocus(Qt::MouseFocusReason);
+    event->accept();
+}
+
+void ValueListEditor::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (onvaluecell(event->position().toPoint())) QTableView::mouseDoubleClickEvent(event);
+}
+
+void ValueListEditor::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() != Qt::NoButton && !onvaluecell(event->position().toPoint())) return;
+    QTableView::mouseMoveEvent(event);
+}
+
+void ValueListEditor::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    fitvaluecolumn();
+}
+
+bool ValueListEditor::editorkey(const QKeyEvent& key) {
+    switch (key.key()) {
+        case Qt::Key_Escape:
+            editor_->setText(original_);
+            model_->setData(editorindex_, original_, Qt::EditRole);
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            original_ = editor_->text();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool ValueListEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == viewport()) {
+        // The vertical scroll bar coming or going changes the inner width.
+        if (event->type() == QEvent::Resize) fitvaluecolumn();
+        return QTableView::eventFilter(watched, event);
+    }
+    if (watched == editor_) {
+        if (event->type() == QEvent::FocusIn) original_ = editor_->text();
+        if (event->type() == QEvent::KeyPress) return editorkey(*static_cast<QKeyEvent*>(event));
+    }
+    return QTableView::eventFilter(watched, event);
+}

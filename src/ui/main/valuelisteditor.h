@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QPersistentModelIndex>
+#include <QPointer>
+#include <QTableView>
+#include <string>
+#include <string_view>
+
+#include "sheet/kvline.h"
+
+class LinesModel;
+class QLineEdit;
+
+// A key/value table over "key=value" lines. Rows count as the user sees them: row 0 is the
+// title row, row r >= 1 shows line r - 1, and a table without lines shows one empty row.
+// Only value cells can be selected, and an editor is always open on the selected one;
+// each keystroke is written into the line at once.
+class ValueListEditor : public QTableView {
+    Q_OBJECT
+
+public:
+    ValueListEditor(const QString& keytitle, const QString& valuetitle, QWidget* parent = nullptr);
+
+    // The lines themselves; call lineschanged() after changing them here.
+    Lines& lines();
+    void lineschanged();
+
+    // Lines + 1, never below 2.
+    int rowcount() const;
+    std::string cell(int column, int row) const;
+    void setcell(int column, int row, std::string_view text);
+    int currentrow() const;
+    void setcurrentrow(int row);
+
+    // Fills the current row when its key and value are both empty, else inserts a new line
+    // before it; the current row number stays, so the new line is the current one.
+    void insertrow(std::string_view key, std::string_view value);
+    void appendline(std::string line);
+
+    // The value column then takes the rest of the inner width.
+    void setkeywidth(int width);
+    QLineEdit* editor() const { return editor_; }
+
+signals:
+    // The focus left the table for another control of the window.
+    void exited();
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void placeeditor(const QModelIndex& index);
+    bool focusinside() const;
+    bool onvaluecell(const QPoint& position) const;
+    bool editorkey(const QKeyEvent& key);
+    void fitvaluecolumn();
+
+    LinesModel* model_;
+    QPointer<QLineEdit> editor_;
+    QPersistentModelIndex editorindex_;
+    // The cell's text when the edit began; Escape puts it back.
+    QString original_;
+};

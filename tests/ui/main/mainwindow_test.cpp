@@ -1,0 +1,367 @@
+// The main window as a whole: controls, menu marks and totals, layout, help, Ctrl+X,
+// start-up failures and the exchange with the selection dialog.
+#include "ui/main/mainwindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "boxwatch.h"
+#include "ui/encoding.h"
+#include "ui/errorbox.h"
+#include "ui/main/captionlabel.h"
+#include "ui/main/helptext.h"
+#include "ui/main/layout.h"
+#include "ui/main/spinfield.h"
+#include "ui/main/valuelisteditor.h"
+#include "ui/pickdialog.h"
+
+namespace {
+
+QString u(const char* utf8) { return QString::fromUtf8(utf8); }
+std::string cp(const char* utf8) { return tocp1251(u(utf8)); }
+
+// Stands in for the selection dialog: records the caption it was opened for and takes
+// whatever the test says.
+class FakePick : public PickDialog {
+public:
+    explicit FakePick(AppState& state) : state_(state) {}
+    int pick() override {
+        sources.push_back(state_.picksource);
+        return next ? next(state_) : 7;
+    }
+    std::function<int(AppState&)> next;
+    std::vector<std::string> sources;
+
+private:
+    AppState& state_;
+};
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        writecatalogue("skills.res", "1100Бег\r\n3200Акробатика\r\n");
+        writecatalogue("feats.res", "5 -10 7 *Богатство\r\n");
+        form = std::make_unique<TForm1>(state, dir.path().toStdString());
+    }
+
+    void writecatalogue(const char* name, const char* utf8) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        const std::string bytes = cp(utf8);
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+
+    void showactive() {
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    template <typename T>
+    T* find(const QString& name) {
+        T* found = form->findChild<T*>(name);
+        EXPECT_NE(nullptr, found) << name.toStdString();
+        return found;
+    }
+    ValueListEditor* table(int n) {
+        return find<ValueListEditor>(QString("ValueListEditor%1").arg(n));
+    }
+    SpinField* spin(int n) { return find<SpinField>(QString("SpinEdit%1").arg(n)); }
+    QAction* item(const char* name) { return find<QAction>(name); }
+    QString total() { return find<QLabel>("Label9")->text(); }
+    static QString totalof(int points) { return u("Требуется плюшек: ") + QString::number(points); }
+
+    QStringList checkedmarks() {
+        QStringList checked;
+        for (const auto name : kMarkItems) {
+            const QString text = QString::fromLatin1(name.data(), static_cast<int>(name.size()));
+            if (item(text.toLatin1().constData())->isChecked()) checked << text;
+        }
+        return checked;
+    }
+
+    void leave(ValueListEditor* from) {
+        from->setFocus();
+        spin(1)->setFocus();
+    }
+
+    QTemporaryDir dir;
+    AppState state;
+    std::unique_ptr<TForm1> form;
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, ControlsCarryTheirNamesTextsAndTags) {
+    const char* captions[] = {"Сила",        "Выносливость", "Ловкость",
+                              "Образование", "Мышление",     "Уверенность",
+                              "Удача",       "Особенности",  "Требуется плюшек: 0"};
+    const int tags[] = {1, 2, 3, 4, 5, 6, 7, 0, 0};
+    for (int n = 1; n <= 9; ++n) {
+        const auto* label = find<CaptionLabel>(QString("Label%1").arg(n));
+        EXPECT_EQ(u(captions[n - 1]), label->text());
+        EXPECT_EQ(tags[n - 1], label->tag());
+        EXPECT_EQ(Qt::NoFocus, label->focusPolicy());
+    }
+    for (int n = 1; n <= 7; ++n) EXPECT_EQ("1", spin(n)->text());
+    EXPECT_EQ(u("Навык"), table(3)->model()->headerData(0, Qt::Horizontal).toString());
+    EXPECT_EQ(u("Цена"), table(8)->model()->headerData(1, Qt::Horizontal).toString());
+    EXPECT_EQ(u("Создание персонажа в системе \"Тальвира\" ver. 1.0"), form->windowTitle());
+    EXPECT_EQ(2u, state.catalogue.skilllist.size());
+    EXPECT_EQ(1u, state.catalogue.featlist.size());
+}
+
+TEST_F(MainWindowTest, MenuTreeHasItsPlacesAndTheExitShortcut) {
+    const auto names = [](const QList<QAction*>& actions) {
+        QStringList list;
+        for (const QAction* action : actions) list << action->objectName();
+        return list;
+    };
+    EXPECT_EQ(QStringList({"N1", "N2", "N3", "N6"}), names(form->menuBar()->actions()));
+    EXPECT_EQ(QStringList({"N4", "N5"}), names(find<QMenu>("N1")->actions()));
+    EXPECT_TRUE(item("N4")->isSeparator());
+    EXPECT_EQ(QStringList({"N111", "N221"}), names(find<QMenu>("N2")->actions()));
+    EXPECT_EQ(QStringList({"N11", "N12"}), names(find<QMenu>("N111")->actions()));
+    EXPECT_EQ(QStringList({"N21", "N13"}), names(find<QMenu>("N221")->actions()));
+    EXPECT_EQ(QStringList({"N14", "N121"}), names(find<QMenu>("N3")->actions()));
+    EXPECT_EQ(nullptr, item("N6")->menu());
+    EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::Key_X), item("N5")->shortcut());
+    EXPECT_EQ(u("Прогрессирующая цена за единицу (ТЛ1М)"), item("N13")->text());
+    EXPECT_EQ(u("Все по 2 (ТЛ2)"), item("N221")->text());
+}
+
+TEST_F(MainWindowTest, RuleItemsSetTheirMarksThenRecomputeBothSums) {
+    EXPECT_EQ(QStringList({"N12", "N111", "N121"}), checkedmarks());
+    EXPECT_EQ(totalof(0), total());
+    // A taken skill of unit price 2 at level 3: 12 progressive, 6 constant.
+    state.takenskills.push_back({3, 2, cp("Бег"), ""});
+    table(1)->appendline(cp("Бег=3"));
+
+    const struct {
+        const char* item;
+        QStringList checked;
+        int total;
+    } steps[] = {
+        {"N21", {"N21", "N221", "N121"}, -35 + 12}, {"N14", {"N21", "N221", "N14"}, -35 + 6},
+        {"N13", {"N13", "N221", "N14"}, -70 + 6},   {"N11", {"N11", "N111", "N14"}, 0 + 6},
+        {"N121", {"N11", "N111", "N121"}, 0 + 12},  {"N12", {"N12", "N111", "N121"}, 0 + 12},
+        {"N12", {"N12", "N111", "N121"}, 0 + 12},
+    };
+    for (const auto& step : steps) {
+        item(step.item)->trigger();
+        EXPECT_EQ(step.checked, checkedmarks()) << step.item;
+        EXPECT_EQ(totalof(step.total), total()) << step.item;
+        for (int n = 1; n <= 7; ++n) EXPECT_EQ("1", spin(n)->text());
+    }
+    // An item already checked still recomputes.
+    table(1)->lines()[0] = cp("Бег=2");
+    item("N12")->trigger();
+    EXPECT_EQ(totalof(6), total());
+}
+
+TEST_F(MainWindowTest, SubMenuItemsKeepTheirMarksWhenTriggered) {
+    item("N111")->trigger();
+    item("N221")->trigger();
+    EXPECT_EQ(QStringList({"N12", "N111", "N121"}), checkedmarks());
+}
+
+TEST_F(MainWindowTest, AttributeChangesAndLeavingTablesUpdateTheTotal) {
+    showactive();
+    spin(1)->setFocus();
+    spin(1)->selectAll();
+    QTest::keyClicks(spin(1), "3");
+    EXPECT_EQ(totalof(25), total());
+
+    state.takenskills.push_back({1, 1, cp("Бег"), ""});
+    table(2)->appendline(cp("Бег=1"));
+    table(2)->setFocus();
+    table(2)->editor()->selectAll();
+    QTest::keyClicks(table(2)->editor(), "9");
+    spin(1)->setFocus();
+    EXPECT_EQ(cp("Бег=5"), table(2)->lines()[0]);
+    EXPECT_EQ("5", table(2)->editor()->text());
+    EXPECT_EQ(totalof(25 + 15), total());
+
+    table(8)->lines() = {cp("А=-10"), cp("Б=x")};
+    table(8)->lineschanged();
+    leave(table(8));
+    EXPECT_EQ(cp("Б=0"), table(8)->lines()[1]);
+    EXPECT_EQ(totalof(25 + 15 - 10), total());
+    // An emptied price stops the feature sum; the total stays.
+    table(8)->lines() = {cp("А=5"), cp("Б=")};
+    leave(table(8));
+    EXPECT_EQ(totalof(25 + 15 - 10), total());
+}
+
+TEST_F(MainWindowTest, EmptiedLevelShowsTheConversionErrorAndKeepsTheTotal) {
+    showactive();
+    state.takenskills.push_back({2, 1, cp("Бег"), ""});
+    table(1)->appendline(cp("Бег=2"));
+    leave(table(1));
+    EXPECT_EQ(totalof(3), total());
+    table(1)->lines()[0] = cp("Бег=");
+    BoxWatch boxes;
+    leave(table(1));
+    ASSERT_EQ(1u, boxes.seen.size());
+    EXPECT_EQ("'' is not a valid integer value.", boxes.seen[0].text);
+    EXPECT_EQ(totalof(3), total());
+}
+
+TEST_F(MainWindowTest, LayoutFollowsTheClientArea) {
+    showactive();
+    form->resize(930, 400 + form->menuBar()->height());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->centralWidget()->size() == QSize(930, 400); }));
+    const int lefts[] = {10, 242, 475, 707};
+    const int spinlefts[] = {175, 407, 640, 872};
+    for (int c = 0; c < 4; ++c) {
+        for (int n : {c + 1, c + 5}) {
+            EXPECT_EQ(lefts[c], table(n)->x()) << n;
+            EXPECT_EQ(QSize(222, 144), table(n)->size()) << n;
+            EXPECT_EQ(182, table(n)->columnWidth(0)) << n;
+            EXPECT_EQ(table(n)->viewport()->width() - 182, table(n)->columnWidth(1)) << n;
+            EXPECT_EQ(n <= 4 ? 40 : 216, table(n)->y()) << n;
+            EXPECT_EQ(lefts[c], find<QLabel>(QString("Label%1").arg(n))->x()) << n;
+            EXPECT_EQ(n <= 4 ? 16 : 190, find<QLabel>(QString("Label%1").arg(n))->y()) << n;
+            if (n == 8) continue;
+            EXPECT_EQ(spinlefts[c], spin(n)->x()) << n;
+            EXPECT_EQ(n <= 4 ? 8 : 180, spin(n)->y()) << n;
+        }
+    }
+    EXPECT_EQ(QPoint(16, 370), find<QLabel>("Label9")->pos());
+}
+
+TEST_F(MainWindowTest, FirstLayoutRunsBeforeTheWindowIsShown) {
+    ASSERT_FALSE(form->isVisible());
+    const QSize client = form->centralWidget()->size();
+    ASSERT_GT(client.width(), 0);
+    const SheetLayout expected = sheetlayout(client.width(), client.height(), 57);
+    EXPECT_EQ(expected.columnleft[3], table(8)->x());
+    EXPECT_EQ(expected.lowertabletop, table(8)->y());
+    EXPECT_EQ(expected.totaltop, find<QLabel>("Label9")->y());
+}
+
+TEST_F(MainWindowTest, FocusStartsInTheFirstFieldAndTabsThroughFieldsThenTables) {
+    showactive();
+    QWidget* focus = QApplication::focusWidget();
+    EXPECT_EQ(spin(1), focus);
+    for (int n = 2; n <= 7; ++n) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(spin(n), QApplication::focusWidget()) << n;
+    }
+    for (int n = 1; n <= 8; ++n) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(table(n)->editor(), QApplication::focusWidget()) << n;
+    }
+}
+
+TEST_F(MainWindowTest, HelpIsAPlainBoxWithTheHelpText) {
+    showactive();
+    QSignalSpy exits(item("N5"), &QAction::triggered);
+    BoxWatch boxes([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier); });
+    item("N6")->trigger();
+    ASSERT_EQ(1u, boxes.seen.size());
+    EXPECT_EQ(apptitle(), boxes.seen[0].title);
+    EXPECT_EQ(fromcp1251(helptext()), boxes.seen[0].text);
+    EXPECT_EQ(QMessageBox::NoIcon, boxes.seen[0].icon);
+    EXPECT_EQ(1, boxes.seen[0].buttons);
+    EXPECT_EQ(0, exits.count());
+}
+
+TEST_F(MainWindowTest, CtrlXInACellEditorEndsTheProgramInsteadOfCutting) {
+    showactive();
+    table(1)->setFocus();
+    QTest::keyClicks(table(1)->editor(), "42");
+    table(1)->editor()->selectAll();
+    QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
+    bool timedout = false;
+    QTimer::singleShot(0, form.get(), [&] {
+        QTest::keyClick(table(1)->editor(), Qt::Key_X, Qt::ControlModifier);
+    });
+    QTimer::singleShot(5000, qApp, [&] {
+        timedout = true;
+        QCoreApplication::exit(1);
+    });
+    EXPECT_EQ(0, QApplication::exec());
+    EXPECT_FALSE(timedout);
+    EXPECT_EQ(1, quitting.count());
+    EXPECT_EQ((Lines{"=42"}), table(1)->lines());
+}
+
+TEST_F(MainWindowTest, MissingCatalogueShowsTheBoxAndTheWindowStillComesUp) {
+    QTemporaryDir empty;
+    AppState fresh;
+    BoxWatch boxes;
+    TForm1 window(fresh, empty.path().toStdString());
+    ASSERT_EQ(1u, boxes.seen.size());
+    EXPECT_EQ("File not found.", boxes.seen[0].text);
+    EXPECT_EQ(QMessageBox::Critical, boxes.seen[0].icon);
+    EXPECT_TRUE(fresh.catalogue.skilllist.empty());
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(totalof(0), window.findChild<QLabel*>("Label9")->text());
+}
+
+TEST_F(MainWindowTest, CaptionsDoNothingUntilTheDialogIsSet) {
+    QTest::mouseClick(find<QLabel>("Label3"), Qt::LeftButton);
+    EXPECT_EQ("Label1", state.picksource);
+}
+
+TEST_F(MainWindowTest, TakenSkillsGoInAtTheCurrentRowAndTheSkillSumFollows) {
+    FakePick dialog(state);
+    form->setpickdialog(&dialog);
+    const auto take = [](const char* name, int level) {
+        return [name, level](AppState& s) {
+            s.takenskills.push_back({level, 2, cp(name), ""});
+            return 1;
+        };
+    };
+    dialog.next = take("Акробатика", 2);
+    QTest::mouseClick(find<QLabel>("Label3"), Qt::LeftButton);
+    EXPECT_EQ(std::vector<std::string>{"Label3"}, dialog.sources);
+    EXPECT_EQ((Lines{cp("Акробатика=2")}), table(3)->lines());
+    EXPECT_EQ(totalof(6), total());
+
+    dialog.next = take("Бег", 1);
+    QTest::mouseClick(find<QLabel>("Label3"), Qt::LeftButton);
+    EXPECT_EQ((Lines{cp("Бег=1"), cp("Акробатика=2")}), table(3)->lines());
+    EXPECT_EQ(totalof(8), total());
+
+    // A cancel still recomputes the skill sum.
+    table(3)->lines()[1] = cp("Акробатика=3");
+    dialog.next = [](AppState&) { return 7; };
+    QTest::mouseClick(find<QLabel>("Label3"), Qt::LeftButton);
+    EXPECT_EQ(2u, table(3)->lines().size());
+    EXPECT_EQ(totalof(2 + 12), total());
+}
+
+TEST_F(MainWindowTest, TakenFeatureIsAppendedAndCountsOnlyAfterLeavingTheTable) {
+    showactive();
+    FakePick dialog(state);
+    form->setpickdialog(&dialog);
+    table(8)->appendline(cp("Хромота=-5"));
+    dialog.next = [](AppState& s) {
+        s.takenfeats.push_back({cp("Богатство"), cp("замок"), -10});
+        return 1;
+    };
+    QTest::mouseClick(find<QLabel>("Label8"), Qt::LeftButton);
+    EXPECT_EQ(std::vector<std::string>{"Label8"}, dialog.sources);
+    EXPECT_EQ((Lines{cp("Хромота=-5"), cp("Богатство (замок)=-10")}), table(8)->lines());
+    EXPECT_EQ(totalof(0), total());
+    leave(table(8));
+    EXPECT_EQ(totalof(-15), total());
+
+    dialog.next = [](AppState&) { return 7; };
+    QTest::mouseClick(find<QLabel>("Label8"), Qt::LeftButton);
+    EXPECT_EQ(2u, table(8)->lines().size());
+    EXPECT_EQ(totalof(-15), total());
+}
