@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "sheet/appstate.h"
+#include "ui/addskill/addskill.h"
 #include "ui/main/mainwindow.h"
 
 int main(int argc, char* argv[]) {
@@ -8,8 +9,8 @@ int main(int argc, char* argv[]) {
     AppState state;
     // Builds the menu (the first sums), reads the catalogues and lays the window out.
     TForm1 form1(state);
-    // The selection dialog comes next, created hidden and handed over with
-    // form1.setpickdialog(...).
+    TForm2 form2(state, [&form1] { form1.countpoints(); });
+    form1.setpickdialog(&form2);
     form1.show();
     return app.exec();
 }
