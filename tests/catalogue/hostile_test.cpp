@@ -250,6 +250,9 @@ TEST(HostileFile, TooManyOpenFilesLoadsNothing) {
     TempDir dir;
     dir.write("skills.res", kSkills);
     dir.write("feats.res", kFeats);
+    // UBSan's type check probes memory through a pipe the first time it meets a class, which
+    // fails with no descriptor left: let it meet the error type while descriptors are free.
+    EXPECT_EQ("", AppError("").message());
     Catalogue catalogue;
     std::optional<std::string> failure;
     {
