@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -7,5 +8,14 @@
 // Windows-1251 bytes and is shown to the user as it stands (plus the final ".").
 class AppError : public std::runtime_error {
 public:
-    explicit AppError(const std::string& message) : std::runtime_error(message) {}
+    explicit AppError(const std::string& message)
+        : std::runtime_error(message), message_(std::make_shared<const std::string>(message)) {}
+
+    // The whole message. what() ends at the first NUL byte, but a conversion failure quotes
+    // the bytes it could not read, and a catalogue may hold any byte.
+    const std::string& message() const noexcept { return *message_; }
+
+private:
+    // Shared so that copying the exception cannot throw.
+    std::shared_ptr<const std::string> message_;
 };

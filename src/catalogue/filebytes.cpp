@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -100,9 +101,11 @@ FileBytes readfile(const std::filesystem::path& path) {
     return bytes;
 }
 
+// Sized exactly to the bytes without CRs, so that a reader overrunning its input is caught
+// by a sanitizer rather than reading slack.
 FileBytes copybytes(std::string_view source) {
-    FileBytes bytes{std::make_unique_for_overwrite<char[]>(source.size() + 1), source.size()};
-    if (!source.empty()) std::memcpy(bytes.data.get(), source.data(), source.size());
-    bytes.size = dropcr(bytes.data.get(), bytes.size);
+    const auto size = source.size() - static_cast<std::size_t>(std::ranges::count(source, '\r'));
+    FileBytes bytes{std::make_unique_for_overwrite<char[]>(size), size};
+    std::ranges::remove_copy(source, bytes.data.get(), '\r');
     return bytes;
 }

@@ -16,7 +16,7 @@ struct FileBytes {
 // found", "File access denied", "Invalid filename", "Too many open files", "I/O error N").
 FileBytes readfile(const std::filesystem::path& path);
 
-// The same for bytes already in memory.
+// The same for bytes already in memory, in a buffer of exactly the resulting size.
 FileBytes copybytes(std::string_view bytes);
 
 // The message for a failed open or read with the system's error number.

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <utility>
 
+#include "catalogue/apperror.h"
+
 class QWidget;
 
 // The application title: the program file's name up to its first ".", every character
@@ -23,6 +25,8 @@ template <typename Handler>
 void guarded(Handler&& handler) {
     try {
         std::forward<Handler>(handler)();
+    } catch (const AppError& error) {
+        showerror(error.message());
     } catch (const std::exception& error) {
         showerror(error.what());
     }

@@ -3,31 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <random>
+#include <map>
 #include <set>
 
 #include "catalogue/apperror.h"
+#include "tempdir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-class TempDir {
-public:
-    TempDir()
-        : path_(fs::temp_directory_path() / ("talvira-" + std::to_string(std::random_device{}()))) {
-        fs::create_directories(path_);
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    const fs::path& path() const { return path_; }
-    void write(const char* name, std::string_view bytes) const {
-        std::ofstream(path_ / name, std::ios::binary) << bytes;
-    }
-
-private:
-    fs::path path_;
-};
 
 std::string loadfailure(Catalogue& catalogue, const fs::path& dir) {
     try {

@@ -7,6 +7,8 @@
 
 #include "catalogue/apperror.h"
 
+using namespace std::string_literals;
+
 namespace {
 
 struct Case {
@@ -73,6 +75,14 @@ TEST(IntSyntax, ConversionFailureNamesTheText) {
         FAIL() << "no error";
     } catch (const AppError& error) {
         EXPECT_STREQ("'' is not a valid integer value", error.what());
+    }
+    // The message keeps every byte of the text, a NUL included.
+    const std::string withnul = "1\0"s + "2";
+    try {
+        strtoint(withnul);
+        FAIL() << "no error";
+    } catch (const AppError& error) {
+        EXPECT_EQ("'" + withnul + "' is not a valid integer value", error.message());
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include "catalogue/apperror.h"
 
+using namespace std::string_literals;
+
 namespace {
 
 // The whole catalogue, since the names point into its text.
@@ -18,7 +20,7 @@ std::string failure(Catalogue& catalogue, std::string_view bytes) {
     try {
         readskills(catalogue, bytes);
     } catch (const AppError& error) {
-        return error.what();
+        return error.message();
     }
     return "no error";
 }
@@ -104,6 +106,7 @@ TEST(SkillReader, BadCodeCharacterStopsWithTheFailingEntryLeftBehind) {
         {"line of three characters", "123\n", "'' is not a valid integer value", {"", 1, 2, 0, 0}},
         {"line of one character", "5", "'' is not a valid integer value", {"", 5, 0, 0, 0}},
         {"tab", "\t100A", "'\t' is not a valid integer value", {}},
+        {"NUL byte", "1\0"s + "00A", "'\0' is not a valid integer value"s, {"", 1, 0, 0, 0}},
     };
     for (const Case& c : cases) {
         Catalogue catalogue;
