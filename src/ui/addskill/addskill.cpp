@@ -25,6 +25,15 @@ namespace {
 constexpr int kFontHeight = 11;
 constexpr const char* kEditions[] = {"ТЛ1", "ТЛ2", "ТЛ1М"};
 
+// What a screen reader calls the list and the value field in each mode.
+struct ModeNames {
+    const char* list;
+    const char* value;
+};
+
+constexpr ModeNames kSkillNames{"Список навыков", "Уровень навыка"};
+constexpr ModeNames kFeatureNames{"Список особенностей", "Цена особенности"};
+
 QFont pixelfont(int pixels) {
     QFont font(QStringLiteral("Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
@@ -51,6 +60,7 @@ TForm2::TForm2(AppState& state, std::function<void()> countpoints, QWidget* pare
     createcontrols();
     placecontrols();
     connecthandlers();
+    namecontrols();
 }
 
 void TForm2::createcontrols() {
@@ -60,10 +70,14 @@ void TForm2::createcontrols() {
     label1_ = new QLabel(this);
     label2_ = new QLabel(this);
     radio_ = new QGroupBox(QString::fromUtf8("Редакция правил"), this);
+    radio_->setAccessibleDescription(
+        QString::fromUtf8("По какой редакции подставить цену особенности"));
     editions_ = new QButtonGroup(radio_);
     auto* column = new QVBoxLayout(radio_);
     for (int id = 0; id < static_cast<int>(std::size(kEditions)); ++id) {
-        auto* button = new QRadioButton(QString::fromUtf8(kEditions[id]), radio_);
+        const QString edition = QString::fromUtf8(kEditions[id]);
+        auto* button = new QRadioButton(edition, radio_);
+        button->setAccessibleDescription(QString::fromUtf8("Цена по правилам ") + edition);
         editions_->addButton(button, id);
         column->addWidget(button);
     }
@@ -157,7 +171,20 @@ void TForm2::setcaption(const std::string& text) { setWindowTitle(fromcp1251(tex
 
 std::string TForm2::caption() const { return tocp1251(windowTitle()); }
 
-void TForm2::setlabel1(const std::string& text) { setlabeltext(label1_, text); }
+void TForm2::namecontrols() {
+    // The mode is known by Label1's text, as the logic knows it; before the first opening
+    // the text is empty and the dialog is in skill mode.
+    const QString shown = label1_->text();
+    const bool skills = shown.isEmpty() || shown == QString::fromUtf8("Уровень");
+    const ModeNames& names = skills ? kSkillNames : kFeatureNames;
+    list_->setAccessibleName(QString::fromUtf8(names.list));
+    spin_->setAccessibleName(QString::fromUtf8(names.value));
+}
+
+void TForm2::setlabel1(const std::string& text) {
+    setlabeltext(label1_, text);
+    namecontrols();
+}
 
 std::string TForm2::label1() const { return tocp1251(label1_->text()); }
 

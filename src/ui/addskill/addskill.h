@@ -38,6 +38,8 @@ private:
     void createcontrols();
     void placecontrols();
     void connecthandlers();
+    // The accessible names of the list and the value field follow Label1's text.
+    void namecontrols();
 
     void setlines(std::vector<std::string> lines) override;
     int selected() const override;

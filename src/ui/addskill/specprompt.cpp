@@ -28,7 +28,10 @@ SpecPrompt::SpecPrompt(const QString& caption, const QString& prompt, QWidget* p
     // Qt's own button texts are English; the rest of the program speaks Russian.
     buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Отмена"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(prompt, this));
+    auto* question = new QLabel(prompt, this);
+    // The field reads as the question it answers.
+    question->setBuddy(edit_);
+    layout->addWidget(question);
     layout->addWidget(edit_);
     layout->addWidget(hint_);
     layout->addWidget(buttons);

@@ -75,6 +75,24 @@ QString numbered(const char* stem, int number) {
     return QString::fromLatin1(stem) + QString::number(number);
 }
 
+// What a screen reader says of a control, after the caption of its block.
+QString blockname(std::size_t block) { return QString::fromUtf8(kCaptions[block].text); }
+
+QString spinname(std::size_t block) {
+    return blockname(block) + QString::fromUtf8(": значение атрибута");
+}
+
+QString tablename(std::size_t block) {
+    if (block == kFeatureTable) return blockname(block);
+    return blockname(block) + QString::fromUtf8(": навыки");
+}
+
+QString captiondescription(std::size_t caption) {
+    if (caption < kFeatureTable) return QString::fromUtf8("Щелчок открывает выбор навыка");
+    if (caption == kFeatureTable) return QString::fromUtf8("Щелчок открывает выбор особенности");
+    return QString::fromUtf8("Сколько плюшек стоят атрибуты, навыки и особенности");
+}
+
 }  // namespace
 
 TForm1::TForm1(AppState& state, const std::filesystem::path& catalogues, QWidget* parent)
@@ -104,6 +122,8 @@ void TForm1::createcaptions() {
         auto* label = new CaptionLabel(QString::fromUtf8(spec.text), spec.tag, sheet_);
         label->setObjectName(numbered("Label", static_cast<int>(i) + 1));
         label->setFont(sheetfont(kCaptionFont));
+        // The name stays unset, so it is the text: the total line reads with its number.
+        label->setAccessibleDescription(captiondescription(i));
         label->move(spec.left, spec.top);
         label->adjustSize();
         labels_[i] = label;
@@ -120,6 +140,7 @@ void TForm1::createspinfields() {
         auto* spin = new SpinField(sheet_);
         spin->setObjectName(numbered("SpinEdit", static_cast<int>(i) + 1));
         spin->setFont(sheetfont(kSpinFont));
+        spin->setAccessibleName(spinname(i));
         spin->setGeometry(QRect(kSpinPlaces[i], kSpinSize));
         connect(spin, &SpinField::changed, this, guard([this] { countpoints(); }));
         connect(spin, &SpinField::clicked, this, guard([this] { countpoints(); }));
@@ -135,6 +156,7 @@ void TForm1::createtables() {
         table->setObjectName(numbered("ValueListEditor", static_cast<int>(i) + 1));
         table->setGeometry(spec.place);
         table->setkeywidth(spec.keywidth);
+        table->setname(tablename(i));
         tables_[i] = table;
     }
     for (std::size_t i = 0; i < kFeatureTable; ++i) {

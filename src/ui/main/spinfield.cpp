@@ -20,7 +20,9 @@ constexpr int kRepeatInterval = 100;
 }  // namespace
 
 SpinField::SpinField(QWidget* parent)
-    : QLineEdit(parent), up_(addbutton(Qt::UpArrow, +1)), down_(addbutton(Qt::DownArrow, -1)) {
+    : QLineEdit(parent),
+      up_(addbutton(Qt::UpArrow, +1, "Увеличить")),
+      down_(addbutton(Qt::DownArrow, -1, "Уменьшить")) {
     setTextMargins(0, 0, kButtonWidth, 0);
     setText(QString::number(kMinimum));
     connect(this, &QLineEdit::textChanged, this, &SpinField::changed);
@@ -39,9 +41,11 @@ void SpinField::stepby(int step) {
     setvalue(static_cast<int>(std::clamp<long long>(next, kMinimum, kMaximum)));
 }
 
-QToolButton* SpinField::addbutton(Qt::ArrowType arrow, int step) {
+QToolButton* SpinField::addbutton(Qt::ArrowType arrow, int step, const char* name) {
     auto* button = new QToolButton(this);
     button->setArrowType(arrow);
+    // An arrow alone reads as an unnamed button.
+    button->setAccessibleName(QString::fromUtf8(name));
     button->setFocusPolicy(Qt::NoFocus);
     button->setCursor(Qt::ArrowCursor);
     button->setAutoRepeat(true);

@@ -33,7 +33,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QToolButton* addbutton(Qt::ArrowType arrow, int step);
+    QToolButton* addbutton(Qt::ArrowType arrow, int step, const char* name);
     void placebuttons();
     bool accepts(const QString& typed) const;
     void clampifoutside();

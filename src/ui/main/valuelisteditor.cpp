@@ -1,11 +1,13 @@
 #include "valuelisteditor.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <algorithm>
 
 #include "focusleave.h"
@@ -79,6 +81,10 @@ ValueListEditor::ValueListEditor(const QString& keytitle, const QString& valueti
     title->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(title, &QHeaderView::sectionResized, this, [this] { fitvaluecolumn(); });
     viewport()->installEventFilter(this);
+    // A new key under the editor renames it.
+    connect(model_, &QAbstractItemModel::dataChanged, this, [this] { nameeditor(); });
+    connect(model_, &QAbstractItemModel::rowsInserted, this, [this] { nameeditor(); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { nameeditor(); });
     onfocusleave(this, [this] { emit exited(); });
     setcurrentrow(1);
 }
@@ -142,6 +148,22 @@ void ValueListEditor::setkeywidth(int width) {
     fitvaluecolumn();
 }
 
+void ValueListEditor::setname(const QString& name) {
+    setAccessibleName(name);
+    nameeditor();
+}
+
+void ValueListEditor::nameeditor() {
+    if (!editor_ || !editorindex_.isValid()) return;
+    const QString key = fromcp1251(model_->cell(kKey, editorindex_.row()));
+    const QString value = model_->title(kValue).toLower();
+    const QString name = key.isEmpty() ? value : key + QStringLiteral(": ") + value;
+    if (editor_->accessibleName() != name) editor_->setAccessibleName(name);
+    if (editor_->accessibleDescription() != accessibleName()) {
+        editor_->setAccessibleDescription(accessibleName());
+    }
+}
+
 void ValueListEditor::fitvaluecolumn() {
     // A Qt cell includes its grid line, so the two columns fill the viewport exactly.
     const int width = std::max(0, viewport()->width() - columnWidth(kKey));
@@ -168,6 +190,7 @@ void ValueListEditor::placeeditor(const QModelIndex& index) {
     if (!editor_) return;
     editor_->installEventFilter(this);
     original_ = editor_->text();
+    nameeditor();
     if (focused) editor_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -183,7 +206,15 @@ bool ValueListEditor::focusinside() const {
 
 void ValueListEditor::focusInEvent(QFocusEvent* event) {
     QTableView::focusInEvent(event);
-    if (editor_) editor_->setFocus(event->reason());
+    if (!editor_) return;
+    editor_->setFocus(event->reason());
+    // Qt tells assistive tools of the table's focus only after this handler, when the
+    // editor already has it; tell them again where the focus is once that news is out.
+    QTimer::singleShot(0, editor_, [editor = editor_] {
+        if (!editor->hasFocus()) return;
+        QAccessibleEvent focus(editor, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    });
 }
 
 bool ValueListEditor::focusNextPrevChild(bool next) {

@@ -39,6 +39,10 @@ public:
 
     // The value column then takes the rest of the inner width.
     void setkeywidth(int width);
+
+    // The table's accessible name; its cell editor, where the focus sits, is named after
+    // the row's key and described by the table's name.
+    void setname(const QString& name);
     QLineEdit* editor() const { return editor_; }
 
 signals:
@@ -58,6 +62,7 @@ protected:
 
 private:
     void placeeditor(const QModelIndex& index);
+    void nameeditor();
     bool focusinside() const;
     bool onvaluecell(const QPoint& position) const;
     bool editorkey(const QKeyEvent& key);

@@ -1,0 +1,270 @@
+// What assistive tools meet in both windows, read through Qt's accessibility tree: names,
+// roles and descriptions of every control, the tab stops in order, and the captions'
+// press action that opens the selection dialog.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "ui/addskill/addskill.h"
+#include "ui/addskill/specprompt.h"
+#include "ui/encoding.h"
+#include "ui/main/mainwindow.h"
+#include "ui/main/spinfield.h"
+#include "ui/main/valuelisteditor.h"
+
+namespace {
+
+QString u(const char* utf8) { return QString::fromUtf8(utf8); }
+
+const char* const kAttributes[] = {"Сила",     "Выносливость", "Ловкость", "Образование",
+                                   "Мышление", "Уверенность",  "Удача"};
+
+QString spinname(int n) { return u(kAttributes[n - 1]) + u(": значение атрибута"); }
+QString tablename(int n) {
+    return n == 8 ? u("Особенности") : u(kAttributes[n - 1]) + u(": навыки");
+}
+
+QAccessibleInterface* accessible(QObject* object) {
+    QAccessibleInterface* found = QAccessible::queryAccessibleInterface(object);
+    EXPECT_NE(nullptr, found) << object->objectName().toStdString();
+    return found;
+}
+
+// Every widget of the tree under `root` that can take the focus, found the way a screen
+// reader walks it: from child to child of the interfaces, not through QObject children.
+void focusables(QAccessibleInterface* root, std::vector<QAccessibleInterface*>& found) {
+    for (int i = 0; i < root->childCount(); ++i) {
+        QAccessibleInterface* child = root->child(i);
+        if (child == nullptr || child->object() == nullptr || !child->object()->isWidgetType()) {
+            continue;
+        }
+        if (child->state().focusable && !child->state().invisible) found.push_back(child);
+        focusables(child, found);
+    }
+}
+
+std::string describe(const QAccessibleInterface* iface) {
+    return (iface->object()->metaObject()->className() + QString(" '") +
+            iface->object()->objectName() + "' named '" + iface->text(QAccessible::Name) + "'")
+        .toStdString();
+}
+
+class AccessibilityTest : public testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<TForm1>(state, TALVIRA_CATALOGUES);
+        dialog = std::make_unique<TForm2>(state, [this] { form->countpoints(); });
+        form->setpickdialog(dialog.get());
+    }
+
+    void showactive() {
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    template <typename T>
+    T* find(const QString& name) {
+        T* found = form->findChild<T*>(name);
+        EXPECT_NE(nullptr, found) << name.toStdString();
+        return found;
+    }
+    ValueListEditor* table(int n) {
+        return find<ValueListEditor>(QString("ValueListEditor%1").arg(n));
+    }
+    QAccessibleInterface* caption(int n) {
+        return accessible(find<QWidget>(QString("Label%1").arg(n)));
+    }
+
+    // Presses caption `n` as a screen reader would; `during` runs once the dialog is
+    // active and must close it.
+    void pressinto(int n, const std::function<void()>& during) {
+        bool ran = false;
+        QAccessibleActionInterface* actions = caption(n)->actionInterface();
+        ASSERT_NE(nullptr, actions);
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QTimer::singleShot(0, dialog.get(), [&] {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+            during();
+            ran = true;
+        });
+        QTimer::singleShot(10000, dialog.get(), [this] {
+            if (dialog->isVisible()) dialog->done(0);
+        });
+        QTRY_VERIFY(ran);
+        EXPECT_FALSE(dialog->isVisible());
+    }
+    void cancel() { dialog->findChild<QPushButton*>("BitBtn2")->click(); }
+
+    AppState state;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TForm2> dialog;
+};
+
+}  // namespace
+
+TEST_F(AccessibilityTest, EveryFocusableControlOfTheWindowIsNamedWithItsRole) {
+    showactive();
+    std::vector<QAccessibleInterface*> found;
+    focusables(accessible(form.get()), found);
+
+    std::map<QString, QAccessibleInterface*> byname;
+    for (QAccessibleInterface* iface : found) {
+        EXPECT_FALSE(iface->text(QAccessible::Name).isEmpty()) << describe(iface);
+        byname[iface->object()->objectName()] = iface;
+    }
+    for (int n = 1; n <= 7; ++n) {
+        const QAccessibleInterface* spin = byname[QString("SpinEdit%1").arg(n)];
+        ASSERT_NE(nullptr, spin) << n;
+        EXPECT_EQ(spinname(n), spin->text(QAccessible::Name));
+        EXPECT_EQ(QAccessible::EditableText, spin->role());
+    }
+    for (int n = 1; n <= 8; ++n) {
+        const QAccessibleInterface* view = byname[QString("ValueListEditor%1").arg(n)];
+        ASSERT_NE(nullptr, view) << n;
+        EXPECT_EQ(tablename(n), view->text(QAccessible::Name));
+        EXPECT_EQ(QAccessible::Table, view->role());
+    }
+}
+
+TEST_F(AccessibilityTest, SpinButtonsAreNamed) {
+    for (int n = 1; n <= 7; ++n) {
+        std::vector<QString> names;
+        QAccessibleInterface* spin = accessible(find<SpinField>(QString("SpinEdit%1").arg(n)));
+        for (int i = 0; i < spin->childCount(); ++i) {
+            if (spin->child(i)->role() == QAccessible::Button) {
+                names.push_back(spin->child(i)->text(QAccessible::Name));
+            }
+        }
+        EXPECT_EQ((std::vector<QString>{u("Увеличить"), u("Уменьшить")}), names) << n;
+    }
+}
+
+TEST_F(AccessibilityTest, CaptionsReadTheirTextAndTellThatAClickOpensTheChoice) {
+    for (int n = 1; n <= 8; ++n) {
+        const QAccessibleInterface* label = caption(n);
+        EXPECT_EQ(QAccessible::StaticText, label->role()) << n;
+        EXPECT_EQ(n == 8 ? u("Особенности") : u(kAttributes[n - 1]),
+                  label->text(QAccessible::Name));
+        EXPECT_TRUE(label->text(QAccessible::Description).startsWith(u("Щелчок открывает"))) << n;
+        EXPECT_EQ(QStringList{QAccessibleActionInterface::pressAction()},
+                  caption(n)->actionInterface()->actionNames())
+            << n;
+    }
+    EXPECT_TRUE(caption(9)->actionInterface()->actionNames().isEmpty());
+}
+
+TEST_F(AccessibilityTest, TotalLineReadsTheCurrentTotal) {
+    QAccessibleInterface* total = caption(9);
+    EXPECT_EQ(QAccessible::StaticText, total->role());
+    EXPECT_EQ(u("Требуется плюшек: 0"), total->text(QAccessible::Name));
+    EXPECT_FALSE(total->text(QAccessible::Description).isEmpty());
+    find<SpinField>("SpinEdit2")->setText("3");
+    EXPECT_NE(u("Требуется плюшек: 0"), total->text(QAccessible::Name));
+    EXPECT_EQ(find<QLabel>("Label9")->text(), total->text(QAccessible::Name));
+}
+
+TEST_F(AccessibilityTest, TabStopsSpeakFieldsOneToSevenThenTablesOneToEight) {
+    showactive();
+    QStringList heard;
+    for (int stop = 0; stop < 16; ++stop) {
+        QAccessibleInterface* focus = accessible(QApplication::focusWidget());
+        // A table's focus sits in its cell editor, which the table's name describes.
+        const QString description = focus->text(QAccessible::Description);
+        heard << (description.isEmpty() ? focus->text(QAccessible::Name) : description);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QStringList expected;
+    for (int n = 1; n <= 7; ++n) expected << spinname(n);
+    for (int n = 1; n <= 8; ++n) expected << tablename(n);
+    expected << spinname(1);
+    EXPECT_EQ(expected, heard);
+}
+
+TEST_F(AccessibilityTest, CellEditorIsNamedAfterItsRowAndFollowsNewRows) {
+    struct Case {
+        int table;
+        const char* key;
+        const char* empty;
+        const char* taken;
+    };
+    const Case cases[] = {
+        {3, "Акробатика", "уровень", "Акробатика: уровень"},
+        {8, "Враг (сосед)", "цена", "Враг (сосед): цена"},
+    };
+    for (const Case& c : cases) {
+        ValueListEditor* view = table(c.table);
+        QAccessibleInterface* editor = accessible(view->editor());
+        EXPECT_EQ(QAccessible::EditableText, editor->role());
+        EXPECT_EQ(u(c.empty), editor->text(QAccessible::Name));
+        EXPECT_EQ(tablename(c.table), editor->text(QAccessible::Description));
+
+        view->insertrow(tocp1251(u(c.key)), "2");
+        editor = accessible(view->editor());
+        EXPECT_EQ(u(c.taken), editor->text(QAccessible::Name));
+        EXPECT_EQ(tablename(c.table), editor->text(QAccessible::Description));
+    }
+}
+
+TEST_F(AccessibilityTest, PressingACaptionOpensTheDialogNamedForItsMode) {
+    showactive();
+    struct Case {
+        int caption;
+        const char* list;
+        const char* value;
+        bool editions;
+    };
+    const Case cases[] = {
+        {3, "Список навыков", "Уровень навыка", false},
+        {8, "Список особенностей", "Цена особенности", true},
+        {1, "Список навыков", "Уровень навыка", false},
+    };
+    for (const Case& c : cases) {
+        pressinto(c.caption, [&] {
+            std::vector<QAccessibleInterface*> found;
+            focusables(accessible(dialog.get()), found);
+            std::map<QString, QAccessibleInterface*> byname;
+            for (QAccessibleInterface* iface : found) {
+                EXPECT_FALSE(iface->text(QAccessible::Name).isEmpty()) << describe(iface);
+                byname[iface->object()->objectName()] = iface;
+            }
+            ASSERT_TRUE(byname["ListBox1"] && byname["SpinEdit1"]);
+            EXPECT_EQ(QAccessible::List, byname["ListBox1"]->role());
+            EXPECT_EQ(u(c.list), byname["ListBox1"]->text(QAccessible::Name));
+            EXPECT_EQ(QAccessible::SpinBox, byname["SpinEdit1"]->role());
+            EXPECT_EQ(u(c.value), byname["SpinEdit1"]->text(QAccessible::Name));
+            ASSERT_TRUE(byname["BitBtn1"] && byname["BitBtn2"]);
+            EXPECT_EQ(QAccessible::Button, byname["BitBtn2"]->role());
+
+            QStringList editions;
+            for (const QAccessibleInterface* iface : found) {
+                if (iface->role() == QAccessible::RadioButton) {
+                    editions << iface->text(QAccessible::Name);
+                    EXPECT_EQ(QAccessible::Grouping, iface->parent()->role());
+                    EXPECT_EQ(u("Редакция правил"), iface->parent()->text(QAccessible::Name));
+                }
+            }
+            EXPECT_EQ(c.editions ? u("ТЛ1 ТЛ2 ТЛ1М") : QString(), editions.join(' '));
+            cancel();
+        });
+    }
+    EXPECT_EQ("Label1", state.picksource);
+}
+
+TEST_F(AccessibilityTest, RefinementFieldReadsAsItsQuestion) {
+    const QString question = u("Укажите конкретную область применения навыка Стрельба");
+    SpecPrompt box(u("Уточнение навыка Стрельба"), question);
+    QAccessibleInterface* field = accessible(box.findChild<QLineEdit*>("SpecEdit"));
+    EXPECT_EQ(QAccessible::EditableText, field->role());
+    EXPECT_EQ(question, field->text(QAccessible::Name));
+}
