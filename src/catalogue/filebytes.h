@@ -5,11 +5,14 @@
 #include <memory>
 #include <string_view>
 
-// A whole file's bytes with every CR removed, which is how both catalogue formats see
-// them. `data` holds `size` bytes.
+// A whole file's bytes as both catalogue formats see them: a CR is never part of a line.
+// Every CR is removed, except that when each CR directly precedes an LF (a CR LF file) they
+// all stay, which spares a pass over the bytes; readers take CR LF as a line end. `data`
+// holds `size` bytes, `lines` of them LF.
 struct FileBytes {
     std::unique_ptr<char[]> data;
     std::size_t size = 0;
+    std::size_t lines = 0;
 };
 
 // Reads `path` completely; throws AppError with the message of the failure ("File not
