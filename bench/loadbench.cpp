@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -13,6 +14,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "catalogue/featreader.h"
 #include "catalogue/skillreader.h"
@@ -130,41 +132,58 @@ double peakmemory(const LoadCase& c, const std::filesystem::path& file, std::siz
     return static_cast<double>(peak - before) * 1024;
 }
 
-struct Totals {
+struct Round {
     double load = 0;
     double wc = 0;
     double linecount = 0;
 };
+
+// Each load is set against the wc -l and the line count run right beside it, so that a
+// burst of load from elsewhere on the machine hits both sides of a ratio.
+Round timeround(const LoadCase& c, const std::filesystem::path& file, std::size_t lines,
+                bool loadfirst) {
+    Round round;
+    if (loadfirst) {
+        round.load = timeload(c, file, lines);
+        round.wc = timewc(file, lines);
+    } else {
+        round.wc = timewc(file, lines);
+        round.load = timeload(c, file, lines);
+    }
+    round.linecount = timelinecount(file, lines);
+    return round;
+}
+
+double median(std::vector<double> values) {
+    std::ranges::sort(values);
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
 
 void loadbenchmark(benchmark::State& state, const LoadCase& c, DataFiles& data) {
     try {
         const std::size_t lines = data.lines(c);
         const std::filesystem::path file = data.path(c);
         timewc(file, lines);  // warms the page cache
-        Totals totals;
-        std::size_t run = 0;
+        std::vector<double> xwc;
+        std::vector<double> xmemchr;
+        double wc = 0;
+        double linecount = 0;
         for (auto _ : state) {
             // Alternating the order cancels what one leaves in the caches for the other.
-            double load = 0;
-            double wc = 0;
-            if (run++ % 2 == 0) {
-                load = timeload(c, file, lines);
-                wc = timewc(file, lines);
-            } else {
-                wc = timewc(file, lines);
-                load = timeload(c, file, lines);
-            }
-            totals.load += load;
-            totals.wc += wc;
-            totals.linecount += timelinecount(file, lines);
-            state.SetIterationTime(load);
+            const Round round = timeround(c, file, lines, xwc.size() % 2 == 0);
+            xwc.push_back(round.load / round.wc);
+            xmemchr.push_back(round.load / round.linecount);
+            wc += round.wc;
+            linecount += round.linecount;
+            state.SetIterationTime(round.load);
         }
         const auto bytes = static_cast<double>(std::filesystem::file_size(file));
-        const auto runs = static_cast<double>(state.iterations());
-        state.counters["x_wc"] = totals.load / totals.wc;
-        state.counters["x_memchr"] = totals.load / totals.linecount;
-        state.counters["wc_ms"] = totals.wc / runs * 1e3;
-        state.counters["memchr_ms"] = totals.linecount / runs * 1e3;
+        const auto rounds = static_cast<double>(state.iterations());
+        state.counters["x_wc"] = median(xwc);
+        state.counters["x_memchr"] = median(xmemchr);
+        state.counters["wc_ms"] = wc / rounds * 1e3;
+        state.counters["memchr_ms"] = linecount / rounds * 1e3;
         state.counters["peak_x_size"] = peakmemory(c, file, lines) / bytes;
         state.counters["MB"] = bytes / 1e6;
         state.counters["lines"] = static_cast<double>(lines);
@@ -193,7 +212,7 @@ void registerloadbenchmarks(const std::filesystem::path& datadir, const GenOptio
             names[i], [&c, data](benchmark::State& state) { loadbenchmark(state, c, *data); })
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond)
-            ->Iterations(3);
+            ->Iterations(5);
     }
 }
 
