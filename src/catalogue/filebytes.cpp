@@ -1,11 +1,13 @@
 #include "filebytes.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -111,6 +113,20 @@ void settle(FileBytes& bytes, BreakCounter& counter) {
 
 }  // namespace
 
+void prefault(void* data, std::size_t size) {
+#ifdef MADV_POPULATE_WRITE
+    // Only whole pages inside the block; small blocks are not worth a system call.
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) / page * page;
+    const auto end = (reinterpret_cast<std::uintptr_t>(data) + size) / page * page;
+    if (size >= (1u << 20) && begin < end)
+        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+#else
+    (void)data;
+    (void)size;
+#endif
+}
+
 const char* ioerrormessage(int error, char* buffer, std::size_t size) {
     switch (error) {
         case ENOENT:
@@ -144,6 +160,7 @@ FileBytes readfile(const std::filesystem::path& path) {
     // The size is a hint only: the file may be a pipe or change while it is read.
     std::size_t capacity = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : 4096;
     FileBytes bytes{std::make_unique_for_overwrite<char[]>(capacity), 0};
+    prefault(bytes.data.get(), capacity);
     BreakCounter counter;
     for (;;) {
         if (bytes.size == capacity) {
