@@ -1,11 +1,13 @@
 #include "filebytes.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -13,6 +15,9 @@
 #include "apperror.h"
 
 namespace {
+
+// Read in pieces that stay in the cache for the count that follows each.
+constexpr std::size_t kPiece = 256 * 1024;
 
 class FileDescriptor {
 public:
@@ -49,7 +54,78 @@ std::size_t dropcr(char* data, std::size_t size) {
     return out - data;
 }
 
+// Counts the LFs of a file and the CRs that do not precede an LF, piece by piece as the
+// file is read, while each piece is still in the cache. Blocks of 64 bytes with byte-sized
+// counters let the compiler vectorise the loop.
+class BreakCounter {
+public:
+    // Counts data[0, size - 1) as far as not yet done; the last byte waits for its successor.
+    // Locals, not members, in the loop: the compiler must not fear that `data` aliases them.
+    void upto(const char* data, std::size_t size) {
+        if (size == 0) return;
+        const std::size_t stop = size - 1;
+        std::size_t i = done_;
+        std::size_t lines = 0;
+        std::size_t loosecrs = 0;
+        for (; i + 64 <= stop; i += 64) {
+            const char* const block = data + i;
+            unsigned char lf = 0;
+            unsigned char loose = 0;
+            for (int j = 0; j < 64; ++j) {
+                lf += block[j] == '\n';
+                loose += (block[j] == '\r') & (block[j + 1] != '\n');
+            }
+            lines += lf;
+            loosecrs += loose;
+        }
+        for (; i < stop; ++i) {
+            lines += data[i] == '\n';
+            loosecrs += data[i] == '\r' && data[i + 1] != '\n';
+        }
+        done_ = i;
+        lines_ += lines;
+        loosecrs_ += loosecrs;
+    }
+
+    // Counts the rest, data[size - 1] being the last byte of the file.
+    void finish(const char* data, std::size_t size) {
+        upto(data, size);
+        if (done_ == size) return;
+        lines_ += data[done_] == '\n';
+        loosecrs_ += data[done_] == '\r';
+        ++done_;
+    }
+
+    std::size_t lines() const { return lines_; }
+    std::size_t loosecrs() const { return loosecrs_; }
+
+private:
+    std::size_t done_ = 0;
+    std::size_t lines_ = 0;
+    std::size_t loosecrs_ = 0;
+};
+
+void settle(FileBytes& bytes, BreakCounter& counter) {
+    counter.finish(bytes.data.get(), bytes.size);
+    bytes.lines = counter.lines();
+    if (counter.loosecrs() > 0) bytes.size = dropcr(bytes.data.get(), bytes.size);
+}
+
 }  // namespace
+
+void prefault(void* data, std::size_t size) {
+#ifdef MADV_POPULATE_WRITE
+    // Only whole pages inside the block; small blocks are not worth a system call.
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) / page * page;
+    const auto end = (reinterpret_cast<std::uintptr_t>(data) + size) / page * page;
+    if (size >= (1u << 20) && begin < end)
+        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+#else
+    (void)data;
+    (void)size;
+#endif
+}
 
 const char* ioerrormessage(int error, char* buffer, std::size_t size) {
     switch (error) {
@@ -84,6 +160,8 @@ FileBytes readfile(const std::filesystem::path& path) {
     // The size is a hint only: the file may be a pipe or change while it is read.
     std::size_t capacity = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : 4096;
     FileBytes bytes{std::make_unique_for_overwrite<char[]>(capacity), 0};
+    prefault(bytes.data.get(), capacity);
+    BreakCounter counter;
     for (;;) {
         if (bytes.size == capacity) {
             capacity *= 2;
@@ -91,21 +169,29 @@ FileBytes readfile(const std::filesystem::path& path) {
             std::memcpy(larger.get(), bytes.data.get(), bytes.size);
             bytes.data = std::move(larger);
         }
-        const ssize_t got = ::read(fd.get(), bytes.data.get() + bytes.size, capacity - bytes.size);
+        const std::size_t piece = std::min(capacity - bytes.size, kPiece);
+        const ssize_t got = ::read(fd.get(), bytes.data.get() + bytes.size, piece);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) fail(errno);
         if (got == 0) break;
         bytes.size += static_cast<std::size_t>(got);
+        counter.upto(bytes.data.get(), bytes.size);
     }
-    bytes.size = dropcr(bytes.data.get(), bytes.size);
+    settle(bytes, counter);
     return bytes;
 }
 
-// Sized exactly to the bytes without CRs, so that a reader overrunning its input is caught
+// Sized exactly to the bytes the readers see, so that a reader overrunning its input is caught
 // by a sanitizer rather than reading slack.
 FileBytes copybytes(std::string_view source) {
-    const auto size = source.size() - static_cast<std::size_t>(std::ranges::count(source, '\r'));
-    FileBytes bytes{std::make_unique_for_overwrite<char[]>(size), size};
-    std::ranges::remove_copy(source, bytes.data.get(), '\r');
+    FileBytes bytes{std::make_unique_for_overwrite<char[]>(source.size()), source.size()};
+    std::ranges::copy(source, bytes.data.get());
+    BreakCounter counter;
+    settle(bytes, counter);
+    if (bytes.size < source.size()) {
+        auto exact = std::make_unique_for_overwrite<char[]>(bytes.size);
+        std::memcpy(exact.get(), bytes.data.get(), bytes.size);
+        bytes.data = std::move(exact);
+    }
     return bytes;
 }

@@ -1,19 +1,76 @@
 #include "takenindex.h"
 
-TakenIndex::TakenIndex(const std::vector<TTakenSkill>& taken) {
-    // Reserved up front: the map's keys point into these strings.
-    parenkeys_.reserve(taken.size());
-    first_.reserve(2 * taken.size());
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+// Eight bytes at a time with a multiply, then a final mix: quick for the short keys of a
+// sheet, and spread well enough over the table.
+std::uint32_t hashof(std::string_view key) {
+    constexpr std::uint64_t kOdd = 0x9E3779B97F4A7C15ull;
+    std::uint64_t h = key.size() * kOdd;
+    std::size_t i = 0;
+    for (; i + 8 <= key.size(); i += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, key.data() + i, 8);
+        h = (std::rotl(h, 23) ^ word) * kOdd;
+    }
+    std::uint64_t tail = 0;
+    for (; i < key.size(); ++i) tail = tail << 8 | static_cast<unsigned char>(key[i]);
+    h = (std::rotl(h, 23) ^ tail) * kOdd;
+    h ^= h >> 32;
+    return static_cast<std::uint32_t>(h);
+}
+
+// name + " (" + spec + ")" == key, without building the text.
+bool isspectext(const TTakenSkill& taken, std::string_view key) {
+    const std::size_t n = taken.name.size();
+    return key.size() == n + taken.spec.size() + 3 && key.starts_with(taken.name) &&
+           key.substr(n, 2) == " (" && key.substr(n + 2, taken.spec.size()) == taken.spec &&
+           key.ends_with(')');
+}
+
+}  // namespace
+
+TakenIndex::TakenIndex(const std::vector<TTakenSkill>& taken) : taken_(taken) {
+    if (taken.size() >= (std::size_t{1} << 30)) throw std::length_error("too many taken skills");
+    // Two keys per entry in at least one and a half slots each: short probe runs, and a
+    // table small enough for the cache.
+    slots_.resize(std::bit_ceil(std::max<std::size_t>(16, 3 * taken.size())));
+    mask_ = slots_.size() - 1;
+    std::string spectext;
     for (std::size_t i = 0; i < taken.size(); ++i) {
-        first_.try_emplace(taken[i].name, i);
-        const std::string& paren =
-            parenkeys_.emplace_back(taken[i].name + " (" + taken[i].spec + ")");
-        first_.try_emplace(paren, i);
+        insert(i, 0, taken[i].name);
+        spectext.assign(taken[i].name).append(" (").append(taken[i].spec).append(")");
+        insert(i, 1, spectext);
     }
 }
 
 std::optional<std::size_t> TakenIndex::find(std::string_view key) const {
-    const auto found = first_.find(key);
-    if (found == first_.end()) return std::nullopt;
-    return found->second;
+    const std::uint32_t hash = hashof(key);
+    for (std::size_t at = hash & mask_;; at = (at + 1) & mask_) {
+        const Slot& slot = slots_[at];
+        if (slot.ref == 0) return std::nullopt;
+        if (holds(slot, hash, key)) return (slot.ref - 1) / 2;
+    }
+}
+
+bool TakenIndex::holds(const Slot& slot, std::uint32_t hash, std::string_view key) const {
+    if (slot.hash != hash) return false;
+    const TTakenSkill& taken = taken_[(slot.ref - 1) / 2];
+    return (slot.ref - 1) % 2 == 0 ? taken.name == key : isspectext(taken, key);
+}
+
+// Entries go in in list order, so a key that an earlier entry already gives stays with it:
+// the first match of a scan from the start.
+void TakenIndex::insert(std::size_t entry, int form, std::string_view key) {
+    const std::uint32_t hash = hashof(key);
+    std::size_t at = hash & mask_;
+    for (; slots_[at].ref != 0; at = (at + 1) & mask_) {
+        if (holds(slots_[at], hash, key)) return;
+    }
+    slots_[at] = {hash, static_cast<std::uint32_t>(2 * entry + form + 1)};
 }

@@ -1,16 +1,17 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "taken.h"
 
 // Finds, for a table row's key, the first taken skill whose name or
-// name + " (" + spec + ")" equals it, in one look-up instead of a scan of the list.
+// name + " (" + spec + ")" equals it, in one look-up instead of a scan of the list. The
+// list must outlive the index and keep its names and specs while the index is used.
 class TakenIndex {
 public:
     explicit TakenIndex(const std::vector<TTakenSkill>& taken);
@@ -18,6 +19,17 @@ public:
     std::optional<std::size_t> find(std::string_view key) const;
 
 private:
-    std::vector<std::string> parenkeys_;
-    std::unordered_map<std::string_view, std::size_t> first_;
+    // One key of one entry: its name (form 0) or its text with the spec (form 1). An open
+    // table of these, with no string of its own, costs no allocation per entry.
+    struct Slot {
+        std::uint32_t hash = 0;
+        std::uint32_t ref = 0;  // 2 * entry + form + 1; 0 is an empty slot
+    };
+
+    bool holds(const Slot& slot, std::uint32_t hash, std::string_view key) const;
+    void insert(std::size_t entry, int form, std::string_view key);
+
+    const std::vector<TTakenSkill>& taken_;
+    std::vector<Slot> slots_;
+    std::size_t mask_ = 0;
 };

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "catalogue/apperror.h"
+#include "catalogue/intsyntax.h"
 
 namespace {
 
@@ -109,6 +112,80 @@ TEST(FeatReader, BadTokenReportsOnceTheLineIsReadAndLeavesADefinedEntry) {
         }
         EXPECT_EQ("Invalid numeric input", message) << c.what;
         expectfeats(c.feats, catalogue.featlist, c.what);
+    }
+}
+
+// Every entry and the error, as one text to compare.
+std::string outcome(std::string_view bytes) {
+    Catalogue catalogue;
+    std::string text;
+    try {
+        readfeats(catalogue, bytes);
+    } catch (const AppError& error) {
+        text = error.what();
+    }
+    for (const TFeatRec& f : catalogue.featlist) {
+        text += "|" + std::to_string(f.cost[0]) + " " + std::to_string(f.cost[1]) + " " +
+                std::to_string(f.cost[2]) + " " + std::to_string(f.branched) + std::string(f.name);
+    }
+    return text;
+}
+
+TEST(FeatReader, CrBytesReadAsIfTheyWereNotThere) {
+    // CR LF files keep their CRs until the lines are cut; other CRs are dropped first.
+    std::mt19937 rng(12);
+    static constexpr std::string_view kPieces[] = {
+        "5", "-10", " ", "\t", "*", "A", "\r", "\n", "\r\n", "\r\n", "\x1A", "$1F", "1 2 3 B"};
+    for (int round = 0; round < 3000; ++round) {
+        std::string bytes;
+        for (std::size_t n = rng() % 14; n > 0; --n) bytes += kPieces[rng() % std::size(kPieces)];
+        std::string bare = bytes;
+        std::erase(bare, '\r');
+        EXPECT_EQ(outcome(bare), outcome(bytes)) << testing::PrintToString(bytes);
+    }
+}
+
+std::vector<std::string> sometokens() {
+    std::vector<std::string> tokens = {
+        "1234567",   "12345678", "123456789",     "1234567890", "-1234567",    "+12345678",
+        "-99999999", "00000000", "0000000000012", "2147483647", "-2147483648", "2147483648",
+        "$7FFFFFFF", "x1F",      "0X1f",          "-0",         "1234567\xC0", "12\x7F",
+        "9-",        "1+1",
+    };
+    static constexpr char kBytes[] = {'0', '7', '9', '-', '+', '$', 'x', 'a', '\xC0', '/', ':'};
+    for (const char a : kBytes) {
+        tokens.emplace_back(1, a);
+        for (const char b : kBytes) {
+            tokens.push_back({a, b});
+            for (const char c : kBytes) tokens.push_back({a, b, c});
+        }
+    }
+    return tokens;
+}
+
+TEST(FeatReader, EveryTokenReadsAsTheIntegerSyntaxSaysWhereverItStands) {
+    // Short numbers are read eight bytes at a time when the file goes on that far, byte by
+    // byte near its end; both must agree with parseint.
+    for (const std::string& token : sometokens()) {
+        const auto value = parseint(token);
+        for (const std::string& bytes :
+             {token + " 0 0 Name long enough\n", "0 0 " + token, "0 " + token + "\t0 N"}) {
+            Catalogue catalogue;
+            std::string message = "no error";
+            try {
+                readfeats(catalogue, bytes);
+            } catch (const AppError& error) {
+                message = error.what();
+            }
+            ASSERT_EQ(1u, catalogue.featlist.size()) << bytes;
+            const auto& cost = catalogue.featlist[0].cost;
+            if (value) {
+                EXPECT_EQ("no error", message) << bytes;
+                EXPECT_EQ(*value, cost[0] + cost[1] + cost[2]) << bytes;
+            } else {
+                EXPECT_EQ("Invalid numeric input", message) << bytes;
+            }
+        }
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "catalogue/apperror.h"
 
 using namespace std::string_literals;
@@ -79,6 +81,36 @@ TEST(SkillReader, LineEndsAndControlBytes) {
         const auto& list = catalogue.skilllist;
         ASSERT_EQ(c.names.size(), list.size()) << c.what;
         for (std::size_t i = 0; i < list.size(); ++i) EXPECT_EQ(c.names[i], list[i].name) << c.what;
+    }
+}
+
+// Every entry and the error, as one text to compare.
+std::string outcome(std::string_view bytes) {
+    Catalogue catalogue;
+    std::string text;
+    try {
+        readskills(catalogue, bytes);
+    } catch (const AppError& error) {
+        text = error.what();
+    }
+    for (const TSkillRec& s : catalogue.skilllist) {
+        text += "|" + std::to_string(s.attr) + std::to_string(s.price) +
+                std::to_string(s.branched) + std::to_string(s.special) + std::string(s.name);
+    }
+    return text;
+}
+
+TEST(SkillReader, CrBytesReadAsIfTheyWereNotThere) {
+    // CR LF files keep their CRs until the lines are cut; other CRs are dropped first.
+    std::mt19937 rng(11);
+    static constexpr std::string_view kPieces[] = {"1100", "4210", "A",    "\r", "\n",
+                                                   "\r\n", "\r\n", "\x1A", " ",  "7"};
+    for (int round = 0; round < 3000; ++round) {
+        std::string bytes;
+        for (std::size_t n = rng() % 12; n > 0; --n) bytes += kPieces[rng() % std::size(kPieces)];
+        std::string bare = bytes;
+        std::erase(bare, '\r');
+        EXPECT_EQ(outcome(bare), outcome(bytes)) << testing::PrintToString(bytes);
     }
 }
 

@@ -47,4 +47,21 @@ TEST(TakenIndex, AgreesWithAPlainScanOnRandomLists) {
     }
 }
 
+TEST(TakenIndex, AgreesWithAPlainScanOnLargeListsFullOfRepeats) {
+    // Thousands of entries over a few words: long probe runs that wrap around the table,
+    // and the same key from many entries in either form.
+    std::mt19937 rng(7);
+    const std::vector<std::string> words = {"", "Ride", "Craft", "Ride (x)", "x", "Lore ()", "("};
+    auto pick = [&] { return words[rng() % words.size()] + words[rng() % words.size()]; };
+    for (const std::size_t size : {1000u, 3000u}) {
+        std::vector<TTakenSkill> taken(size);
+        for (auto& t : taken) t = {0, 1, pick(), rng() % 3 == 0 ? pick() : ""};
+        const TakenIndex index(taken);
+        for (int probe = 0; probe < 3000; ++probe) {
+            const std::string key = rng() % 2 ? pick() : pick() + " (" + pick() + ")";
+            ASSERT_EQ(scan(taken, key), index.find(key)) << key;
+        }
+    }
+}
+
 }  // namespace

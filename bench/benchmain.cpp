@@ -1,0 +1,62 @@
+// The benchmarks of the program's slow paths; run them with scripts/bench.
+//   talvira_bench [benchmark flags] [--data-dir=FOLDER] [--megabytes=N]
+// The catalogues for the loading benchmarks are generated into FOLDER (default: the build
+// tree), N million bytes each (default 100).
+#include <benchmark/benchmark.h>
+
+#include <charconv>
+#include <cstdio>
+#include <string_view>
+
+#include "loadbench.h"
+#include "skillcountbench.h"
+
+namespace {
+
+struct Options {
+    std::filesystem::path datadir = TALVIRA_BENCH_DATA;
+    GenOptions catalogues;
+    bool ok = true;
+};
+
+bool sizeoption(std::string_view arg, std::size_t& bytes) {
+    constexpr std::string_view kName = "--megabytes=";
+    if (!arg.starts_with(kName)) return false;
+    arg.remove_prefix(kName.size());
+    std::size_t megabytes = 0;
+    const auto [end, error] = std::from_chars(arg.data(), arg.data() + arg.size(), megabytes);
+    if (error != std::errc() || end != arg.data() + arg.size()) return false;
+    bytes = megabytes * 1'000'000;
+    return true;
+}
+
+// Takes our own options out of argv, leaving the rest to be reported as unknown.
+Options takeoptions(int& argc, char** argv) {
+    Options options;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg.starts_with("--data-dir=")) {
+            options.datadir = arg.substr(std::string_view("--data-dir=").size());
+        } else if (!sizeoption(arg, options.catalogues.bytes)) {
+            argv[kept++] = argv[i];
+        }
+    }
+    argc = kept;
+    return options;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 4 && std::string_view(argv[1]) == "--load-probe")
+        return runloadprobe(argv[2], argv[3]);
+    benchmark::Initialize(&argc, argv);
+    const Options options = takeoptions(argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
+    registerloadbenchmarks(options.datadir, options.catalogues);
+    registerskillcountbenchmarks();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
