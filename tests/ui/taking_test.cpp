@@ -78,7 +78,7 @@ protected:
         QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
     }
 
-    // Answers the specification prompt that the next take brings up.
+    // Answers the refinement prompt that the next take brings up.
     void answerprompt(const char* utf8) {
         QTimer::singleShot(0, [utf8] {
             QWidget* prompt = QApplication::activeModalWidget();
@@ -122,7 +122,7 @@ TEST_F(TakingTest, ASkillTakenUnderLovkostAppearsInItsTableAndTheTotal) {
     EXPECT_EQ(expecttotal(12 + 3), total());
 }
 
-TEST_F(TakingTest, ABranchedSkillTakenTwiceGivesTwoRowsWithTheirSpecifications) {
+TEST_F(TakingTest, ABranchedSkillTakenTwiceGivesTwoRowsWithTheirRefinements) {
     open("Label3", [this] {
         answerprompt("Лук");
         take("Стрельба (сложный разветвленный)", 2);
