@@ -47,6 +47,20 @@ void setlabeltext(QLabel* label, const std::string& text) {
     label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
 }
 
+// The value field takes any whole number as typed; reading it brings the number within the
+// bounds, so a typed 100 is a price of 70, not the 10 a stock spin box would keep.
+class ValueField : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    QValidator::State validate(QString& text, int& pos) const override {
+        const QValidator::State state = QSpinBox::validate(text, pos);
+        if (state != QValidator::Invalid || !isinteger(tocp1251(text))) return state;
+        return QValidator::Intermediate;
+    }
+};
+
 }  // namespace
 
 TForm2::TForm2(AppState& state, std::function<void()> countpoints, QWidget* parent)
@@ -65,8 +79,9 @@ TForm2::TForm2(AppState& state, std::function<void()> countpoints, QWidget* pare
 
 void TForm2::createcontrols() {
     list_ = new LineList(this);
-    spin_ = new QSpinBox(this);
+    spin_ = new ValueField(this);
     spin_->setRange(1, 5);
+    spin_->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     label1_ = new QLabel(this);
     label2_ = new QLabel(this);
     radio_ = new QGroupBox(QString::fromUtf8("Редакция правил"), this);

@@ -226,14 +226,25 @@ TEST_F(TForm2Test, DoubleClickTakesTheEntryOfTheClickedLineOnly) {
     EXPECT_EQ(kRun, state.takenskills[1].name);
 }
 
-TEST_F(TForm2Test, ValueTextThatIsNoNumberTakesTheLowerBound) {
-    pick("Label8", [this] {
-        select(1);
-        spin()->findChild<QLineEdit*>()->clear();
-        child<QPushButton>("BitBtn1")->click();
-    });
-    ASSERT_EQ(1u, state.takenfeats.size());
-    EXPECT_EQ(-70, state.takenfeats[0].price);
+TEST_F(TForm2Test, TypedPriceIsBroughtToTheNearestBoundAndNoNumberToTheLower) {
+    struct Case {
+        const char* typed;
+        int price;
+    };
+    const Case cases[] = {{"", -70}, {"-", -70}, {"100", 70}, {"-80", -70}, {"35", 35}};
+    for (const Case& c : cases) {
+        state.takenfeats.clear();
+        pick("Label8", [this, &c] {
+            select(1);
+            QLineEdit* edit = spin()->findChild<QLineEdit*>();
+            edit->setFocus();
+            edit->clear();
+            QTest::keyClicks(edit, c.typed);
+            child<QPushButton>("BitBtn1")->click();
+        });
+        ASSERT_EQ(1u, state.takenfeats.size()) << c.typed;
+        EXPECT_EQ(c.price, state.takenfeats[0].price) << c.typed;
+    }
 }
 
 TEST_F(TForm2Test, PickingAnEditionPrefillsThePrice) {
