@@ -148,7 +148,7 @@ void parsefeats(Catalogue& catalogue, FileBytes bytes) {
     catalogue.text.push_back(std::move(bytes.data));
     auto& list = catalogue.featlist;
     // An entry ends with its line, so there are at most as many as lines.
-    reservemapped(list, bytes.lines + 1);
+    reservemapped(list, bytes.lines + 1, bytes.size);
     while (parser.atentry()) {
         TFeatRec& feat = list.emplace_back();
         bool bad = false;

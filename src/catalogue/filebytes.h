@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <filesystem>
 #include <memory>
@@ -30,9 +31,12 @@ const char* ioerrormessage(int error, char* buffer, std::size_t size);
 // than a page fault for each when the block is first written. A hint: it may do nothing.
 void prefault(void* data, std::size_t size);
 
-// Room for `more` further entries in `list`, mapped at once.
+// Room for `more` further entries in `list`, the first of them mapped at once: no more
+// than `budget` bytes, so that a file of blank lines, which reserves an entry per line but
+// fills none, does not make its reservation resident.
 template <typename T>
-void reservemapped(std::vector<T>& list, std::size_t more) {
+void reservemapped(std::vector<T>& list, std::size_t more, std::size_t budget) {
     list.reserve(list.size() + more);
-    prefault(list.data() + list.size(), (list.capacity() - list.size()) * sizeof(T));
+    const std::size_t room = (list.capacity() - list.size()) * sizeof(T);
+    prefault(list.data() + list.size(), std::min(room, budget));
 }

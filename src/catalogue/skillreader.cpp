@@ -48,7 +48,7 @@ void parseskills(Catalogue& catalogue, FileBytes bytes) {
     const char* const end = p + bytes.size;
     catalogue.text.push_back(std::move(bytes.data));
     auto& list = catalogue.skilllist;
-    reservemapped(list, bytes.lines + 1);
+    reservemapped(list, bytes.lines + 1, bytes.size);
     while (p < end && *p != kCtrlZ) {
         const char* lf = static_cast<const char*>(std::memchr(p, '\n', end - p));
         const char* const lineend = lf != nullptr ? lf : end;

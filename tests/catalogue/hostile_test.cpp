@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -317,6 +318,38 @@ TEST(HostileFile, PathsThatAreNoReadableFileGiveTheirMessage) {
         EXPECT_EQ(c.skills, catalogue.skilllist.size()) << c.what;
         EXPECT_EQ(c.feats, catalogue.featlist.size()) << c.what;
     }
+}
+
+// The process's memory figure `field` ("VmRSS", "VmHWM") in kB.
+long statuskb(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.starts_with(field + ":")) return std::stol(line.substr(field.size() + 1));
+    }
+    return 0;
+}
+
+TEST(HostileFile, BlankLinesDoNotMakeTheirReservationResident) {
+    TempDir dir;
+    const std::string blank(20 << 20, '\n');
+    dir.write("skills.res", blank);
+    dir.write("feats.res", blank);
+    // In a child, so that the peak is this load's alone.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const long before = statuskb("VmRSS");
+        Catalogue catalogue;
+        loadcatalogues(catalogue, dir.path());
+        const bool small = catalogue.skilllist.empty() && catalogue.featlist.empty() &&
+                           statuskb("VmHWM") - before < 120 * 1024;
+        _exit(small ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(child, waitpid(child, &status, 0));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "two 20 MB files of blank lines took more than 120 MB";
 }
 
 }  // namespace
