@@ -111,7 +111,7 @@ TForm1::TForm1(AppState& state, const std::filesystem::path& catalogues, QWidget
     createmenu();
     FormCreate(catalogues);
     placewindow();
-    sheet_->installEventFilter(this);
+    // Sees the sheet's resizes and every key press of the program (for Ctrl+X).
     qApp->installEventFilter(this);
     spins_[0]->setFocus(Qt::OtherFocusReason);
 }
