@@ -9,7 +9,8 @@
 #include "prices.h"
 
 // The sums of the sheet as functions of what the window shows: the attribute texts, the
-// tables' lines and the rule marks. Each returns whether the total line is to be redrawn.
+// tables' lines and the rule marks. Those that return a bool say whether the total line is
+// to be redrawn.
 
 // attrpoints from the seven attribute texts; false, changing nothing, when one of them is
 // not an integer text.
