@@ -19,6 +19,7 @@
 #include "specprompt.h"
 #include "ui/encoding.h"
 #include "ui/errorbox.h"
+#include "ui/fonts.h"
 
 namespace {
 
@@ -33,13 +34,6 @@ struct ModeNames {
 
 constexpr ModeNames kSkillNames{"Список навыков", "Уровень навыка"};
 constexpr ModeNames kFeatureNames{"Список особенностей", "Цена особенности"};
-
-QFont pixelfont(int pixels) {
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    return font;
-}
 
 // The labels grow with their text from their left edge, so "особенности" is not cut.
 void setlabeltext(QLabel* label, const std::string& text) {

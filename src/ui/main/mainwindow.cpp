@@ -18,6 +18,7 @@
 #include "spinfield.h"
 #include "ui/encoding.h"
 #include "ui/errorbox.h"
+#include "ui/fonts.h"
 #include "ui/pickdialog.h"
 #include "valuelisteditor.h"
 
@@ -64,13 +65,6 @@ constexpr TableSpec kTables[] = {
     {{568, 200, 185, 113}, 100, "Особенность", "Цена"},
 };
 
-QFont sheetfont(int pixels) {
-    QFont font(QStringList{"DejaVu Sans", "Liberation Sans", "Arial"});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    return font;
-}
-
 QString numbered(const char* stem, int number) {
     return QString::fromLatin1(stem) + QString::number(number);
 }
@@ -102,7 +96,7 @@ TForm1::TForm1(AppState& state, const std::filesystem::path& catalogues, QWidget
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::Button));
     setPalette(colours);
-    setFont(sheetfont(kSheetFont));
+    setFont(pixelfont(kSheetFont));
     setCentralWidget(sheet_);
     createcaptions();
     createspinfields();
@@ -121,7 +115,7 @@ void TForm1::createcaptions() {
         const CaptionSpec& spec = kCaptions[i];
         auto* label = new CaptionLabel(QString::fromUtf8(spec.text), spec.tag, sheet_);
         label->setObjectName(numbered("Label", static_cast<int>(i) + 1));
-        label->setFont(sheetfont(kCaptionFont));
+        label->setFont(pixelfont(kCaptionFont));
         // The name stays unset, so it is the text: the total line reads with its number.
         label->setAccessibleDescription(captiondescription(i));
         label->move(spec.left, spec.top);
@@ -139,7 +133,7 @@ void TForm1::createspinfields() {
     for (std::size_t i = 0; i < spins_.size(); ++i) {
         auto* spin = new SpinField(sheet_);
         spin->setObjectName(numbered("SpinEdit", static_cast<int>(i) + 1));
-        spin->setFont(sheetfont(kSpinFont));
+        spin->setFont(pixelfont(kSpinFont));
         spin->setAccessibleName(spinname(i));
         spin->setGeometry(QRect(kSpinPlaces[i], kSpinSize));
         connect(spin, &SpinField::changed, this, guard([this] { countpoints(); }));
