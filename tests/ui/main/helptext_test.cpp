@@ -39,14 +39,3 @@ TEST(HelpText, IsTheNineLinesJoinedByCrLfInWindows1251) {
     }
     EXPECT_EQ(tocp1251(expected), helptext());
 }
-
-TEST(HelpText, QuotesTheFixedPricesWithTwoBlanksBeforeTwentyFive) {
-    const QString text = fromcp1251(helptext());
-    const QStringList lines = text.split(QStringLiteral("\r\n"));
-    ASSERT_EQ(9, lines.size());
-    EXPECT_TRUE(lines[7].contains(QString::fromUtf8("добавляет 5 плюшек")));
-    EXPECT_TRUE(
-        lines[7].contains(QString::fromUtf8("стоит 10 плюшек, 4 -  25 плюшек, 5 - 50 плюшек.")));
-    EXPECT_TRUE(
-        lines[8].startsWith(QString::fromUtf8("Постоянная и прогрессирующая цена навыков")));
-}
