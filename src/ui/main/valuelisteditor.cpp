@@ -16,6 +16,10 @@
 
 namespace {
 
+bool returning(const QFocusEvent& event) {
+    return event.reason() == Qt::ActiveWindowFocusReason || event.reason() == Qt::PopupFocusReason;
+}
+
 constexpr int kKey = 0;
 constexpr int kValue = 1;
 constexpr int kRowHeight = 18;
@@ -284,7 +288,9 @@ bool ValueListEditor::eventFilter(QObject* watched, QEvent* event) {
         return QTableView::eventFilter(watched, event);
     }
     if (watched == editor_) {
-        if (event->type() == QEvent::FocusIn) original_ = editor_->text();
+        // Coming back from a dialog, a message box or the menu continues the same edit.
+        if (event->type() == QEvent::FocusIn && !returning(*static_cast<QFocusEvent*>(event)))
+            original_ = editor_->text();
         if (event->type() == QEvent::KeyPress) return editorkey(*static_cast<QKeyEvent*>(event));
     }
     return QTableView::eventFilter(watched, event);

@@ -111,6 +111,23 @@ TEST_F(ValueListEditorTest, EveryKeystrokeIsWrittenAndEscapePutsTheOldTextBack) 
     EXPECT_EQ("1", editor->text());
 }
 
+TEST_F(ValueListEditorTest, EscapeAfterAMessageBoxStillPutsTheTextFromBeforeTheEditBack) {
+    fill({"a=1"});
+    table->setFocus();
+    QLineEdit* editor = table->editor();
+    editor->end(false);
+    QTest::keyClick(editor, Qt::Key_4);
+    {
+        BoxWatch watch;
+        QMessageBox::information(&window, "box", "shown while the cell is being edited");
+    }
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(editor->hasFocus());
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_EQ("a=1", table->lines()[0]);
+}
+
 TEST_F(ValueListEditorTest, TypingIntoTheEmptyRowAppendsALineWithAnEmptyKey) {
     table->setFocus();
     QTest::keyClicks(table->editor(), "7");
