@@ -1,13 +1,17 @@
 // The benchmarks of the program's slow paths; run them with scripts/bench.
 //   talvira_bench [benchmark flags] [--data-dir=FOLDER] [--megabytes=N]
 // The catalogues for the loading benchmarks are generated into FOLDER (default: the build
-// tree), N million bytes each (default 100).
+// tree), N million bytes each (default 100). The dialog benchmarks' windows go to the
+// offscreen platform.
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
+#include "dialogbench.h"
 #include "loadbench.h"
 #include "skillcountbench.h"
 
@@ -54,8 +58,11 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     const Options options = takeoptions(argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
     registerloadbenchmarks(options.datadir, options.catalogues);
     registerskillcountbenchmarks();
+    registerdialogbenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
