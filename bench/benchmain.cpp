@@ -1,8 +1,8 @@
 // The benchmarks of the program's slow paths; run them with scripts/bench.
 //   talvira_bench [benchmark flags] [--data-dir=FOLDER] [--megabytes=N]
 // The catalogues for the loading benchmarks are generated into FOLDER (default: the build
-// tree), N million bytes each (default 100). The dialog benchmarks' windows go to the
-// offscreen platform.
+// tree), N million bytes each (default 100). Windows, ours and those of the start-up
+// programs it runs, go to the offscreen platform.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -14,6 +14,7 @@
 #include "dialogbench.h"
 #include "loadbench.h"
 #include "skillcountbench.h"
+#include "startupbench.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
     registerloadbenchmarks(options.datadir, options.catalogues);
     registerskillcountbenchmarks();
     registerdialogbenchmarks();
+    registerstartupbenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
