@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -53,7 +54,7 @@ int reap(pid_t pid) {
 
 }  // namespace
 
-ChildRun runchild(const std::vector<std::string>& argv) {
+ChildRun runchild(const std::vector<std::string>& argv, const std::filesystem::path& dir) {
     std::vector<char*> args;
     for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
     args.push_back(nullptr);
@@ -62,18 +63,26 @@ ChildRun runchild(const std::vector<std::string>& argv) {
     if (::pipe2(ends, O_CLOEXEC) != 0) fail("pipe", errno);
     const FileDescriptor readend(ends[0]);
     FileDescriptor writeend(ends[1]);
+    // A file in memory, read once the child is gone: no second pipe to drain meanwhile.
+    const FileDescriptor errors(::memfd_create("stderr", MFD_CLOEXEC));
+    if (errors.get() < 0) fail("memfd_create", errno);
     SpawnActions actions;
     posix_spawn_file_actions_adddup2(actions.get(), writeend.get(), STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(actions.get(), errors.get(), STDERR_FILENO);
+    if (!dir.empty()) posix_spawn_file_actions_addchdir_np(actions.get(), dir.c_str());
 
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
     const int error = posix_spawnp(&pid, args[0], actions.get(), nullptr, args.data(), environ);
     if (error != 0) fail("cannot start " + argv[0], error);
     writeend.reset();
-    ChildRun run{readall(readend.get()), 0};
+    ChildRun run{readall(readend.get()), {}, 0};
     const int status = reap(pid);
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        throw std::runtime_error(argv[0] + " failed with status " + std::to_string(status));
+    if (::lseek(errors.get(), 0, SEEK_SET) == 0) run.errors = readall(errors.get());
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        throw std::runtime_error(argv[0] + " failed with status " + std::to_string(status) + ": " +
+                                 run.errors);
+    }
     return run;
 }

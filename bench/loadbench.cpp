@@ -20,6 +20,7 @@
 #include "catalogue/skillreader.h"
 #include "childprocess.h"
 #include "filedescriptor.h"
+#include "timing.h"
 
 namespace {
 
@@ -152,12 +153,6 @@ Round timeround(const LoadCase& c, const std::filesystem::path& file, std::size_
     }
     round.linecount = timelinecount(file, lines);
     return round;
-}
-
-double median(std::vector<double> values) {
-    std::ranges::sort(values);
-    const std::size_t n = values.size();
-    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 void loadbenchmark(benchmark::State& state, const LoadCase& c, DataFiles& data) {

@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <chrono>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -15,6 +14,7 @@
 #include "sheet/saturate.h"
 #include "sheet/sheet.h"
 #include "sheet/takenindex.h"
+#include "timing.h"
 
 namespace {
 
@@ -148,13 +148,6 @@ void checkfirstmatches(const Sheet& sheet) {
                 throw std::runtime_error("another first match for " + std::string(key));
         }
     }
-}
-
-template <typename Work>
-double timed(Work work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 // The literal scan, timed once; it must store the same levels and sum as skillcount.

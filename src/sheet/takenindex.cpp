@@ -2,28 +2,11 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 #include <stdexcept>
 
-namespace {
+#include "namehash.h"
 
-// Eight bytes at a time with a multiply, then a final mix: quick for the short keys of a
-// sheet, and spread well enough over the table.
-std::uint32_t hashof(std::string_view key) {
-    constexpr std::uint64_t kOdd = 0x9E3779B97F4A7C15ull;
-    std::uint64_t h = key.size() * kOdd;
-    std::size_t i = 0;
-    for (; i + 8 <= key.size(); i += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, key.data() + i, 8);
-        h = (std::rotl(h, 23) ^ word) * kOdd;
-    }
-    std::uint64_t tail = 0;
-    for (; i < key.size(); ++i) tail = tail << 8 | static_cast<unsigned char>(key[i]);
-    h = (std::rotl(h, 23) ^ tail) * kOdd;
-    h ^= h >> 32;
-    return static_cast<std::uint32_t>(h);
-}
+namespace {
 
 // name + " (" + spec + ")" == key, without building the text.
 bool isspectext(const TTakenSkill& taken, std::string_view key) {
@@ -50,7 +33,7 @@ TakenIndex::TakenIndex(const std::vector<TTakenSkill>& taken) : taken_(taken) {
 }
 
 std::optional<std::size_t> TakenIndex::find(std::string_view key) const {
-    const std::uint32_t hash = hashof(key);
+    const std::uint32_t hash = namehash(key);
     for (std::size_t at = hash & mask_;; at = (at + 1) & mask_) {
         const Slot& slot = slots_[at];
         if (slot.ref == 0) return std::nullopt;
@@ -67,7 +50,7 @@ bool TakenIndex::holds(const Slot& slot, std::uint32_t hash, std::string_view ke
 // Entries go in in list order, so a key that an earlier entry already gives stays with it:
 // the first match of a scan from the start.
 void TakenIndex::insert(std::size_t entry, int form, std::string_view key) {
-    const std::uint32_t hash = hashof(key);
+    const std::uint32_t hash = namehash(key);
     std::size_t at = hash & mask_;
     for (; slots_[at].ref != 0; at = (at + 1) & mask_) {
         if (holds(slots_[at], hash, key)) return;

@@ -1,5 +1,5 @@
-// Taking skills and features through the real window and the real dialog, over the
-// bundled catalogues: the row that appears and the total at every step.
+// Taking skills and features through the real window and the real dialog, built as start-up
+// builds them, over the bundled catalogues: the row that appears and the total at every step.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModel>
@@ -19,6 +19,7 @@
 #include "ui/main/mainwindow.h"
 #include "ui/main/spinfield.h"
 #include "ui/main/valuelisteditor.h"
+#include "ui/programwindows.h"
 
 QT_BEGIN_NAMESPACE
 // Readable failure messages for the texts compared below.
@@ -32,7 +33,6 @@ QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 class TakingTest : public testing::Test {
 protected:
     void SetUp() override {
-        form.setpickdialog(&dialog);
         form.show();
         form.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
@@ -103,8 +103,9 @@ protected:
     QString expecttotal(int points) { return u("Требуется плюшек: ") + QString::number(points); }
 
     AppState state;
-    TForm1 form{state, TALVIRA_CATALOGUES};
-    TForm2 dialog{state, [this] { form.countpoints(); }};
+    ProgramWindows windows{state, TALVIRA_CATALOGUES};
+    TForm1& form = windows.form1;
+    TForm2& dialog = windows.form2;
 };
 
 TEST_F(TakingTest, ASkillTakenUnderLovkostAppearsInItsTableAndTheTotal) {

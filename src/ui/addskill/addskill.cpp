@@ -137,9 +137,13 @@ void TForm2::connecthandlers() {
 }
 
 int TForm2::pick() {
-    guarded([this] { logic_.FormShow(); });
+    FormShow();
     exec();
     return logic_.result();
+}
+
+void TForm2::FormShow() {
+    guarded([this] { logic_.FormShow(); });
 }
 
 void TForm2::reject() {}

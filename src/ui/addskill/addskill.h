@@ -26,6 +26,9 @@ public:
     TForm2(AppState& state, std::function<void()> countpoints, QWidget* parent = nullptr);
 
     int pick() override;
+    // An opening without its modal run: sets the mode's texts and fills the list for the
+    // state's picksource. pick() runs it, then the modal run.
+    void FormShow();
 
     // Escape does not close the dialog.
     void reject() override;

@@ -1,11 +1,11 @@
 #include "picklogic.h"
 
 #include <algorithm>
-#include <unordered_set>
 #include <utility>
 
 #include "catalogue/intsyntax.h"
 #include "picklines.h"
+#include "sheet/nameset.h"
 #include "sheet/w1251.h"
 
 namespace {
@@ -44,14 +44,6 @@ int sourcenumber(std::string_view picksource) {
     return strtoint(picksource.substr(std::min<std::size_t>(5, picksource.size())));
 }
 
-template <typename Taken>
-std::unordered_set<std::string_view> takennames(const std::vector<Taken>& taken) {
-    std::unordered_set<std::string_view> names;
-    names.reserve(taken.size());
-    for (const Taken& entry : taken) names.insert(entry.name);
-    return names;
-}
-
 }  // namespace
 
 std::string cleanspec(std::string spec) {
@@ -85,30 +77,28 @@ void PickLogic::FormShow() {
 
 void PickLogic::fillskills(int attr) {
     const auto& skills = state_.catalogue.skilllist;
-    const auto taken = takennames(state_.takenskills);
-    std::vector<std::string> lines;
+    const NameSet taken(state_.takenskills);
     for (std::size_t i = 0; i < skills.size(); ++i) {
         const TSkillRec& skill = skills[i];
-        if (skill.attr != attr) continue;
-        if (skill.branched != 1 && taken.contains(skill.name)) continue;
-        lines.push_back(skillline(skill));
-        entries_.push_back(i);
+        if (skill.attr == attr && (skill.branched == 1 || !taken.contains(skill.name)))
+            entries_.push_back(i);
     }
+    std::vector<std::string> lines;
+    lines.reserve(entries_.size());
+    for (const std::size_t i : entries_) lines.push_back(skillline(skills[i]));
     view_.setlines(std::move(lines));
 }
 
 void PickLogic::fillfeatures() {
     const auto& feats = state_.catalogue.featlist;
-    const auto taken = takennames(state_.takenfeats);
-    std::vector<std::string> lines;
-    lines.reserve(feats.size());
+    const NameSet taken(state_.takenfeats);
     entries_.reserve(feats.size());
     for (std::size_t i = 0; i < feats.size(); ++i) {
-        const TFeatRec& feat = feats[i];
-        if (feat.branched == 0 && taken.contains(feat.name)) continue;
-        lines.push_back(featline(feat));
-        entries_.push_back(i);
+        if (feats[i].branched != 0 || !taken.contains(feats[i].name)) entries_.push_back(i);
     }
+    std::vector<std::string> lines;
+    lines.reserve(entries_.size());
+    for (const std::size_t i : entries_) lines.push_back(featline(feats[i]));
     view_.setlines(std::move(lines));
 }
 
