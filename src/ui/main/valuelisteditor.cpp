@@ -177,7 +177,9 @@ QModelIndex ValueListEditor::moveCursor(CursorAction action, Qt::KeyboardModifie
 }
 
 bool ValueListEditor::focusinside() const {
-    const QWidget* focus = QApplication::focusWidget();
+    // The window's own focus widget, which it keeps while the dialog or a box is active and
+    // gives the focus back to afterwards.
+    const QWidget* focus = window()->focusWidget();
     return focus != nullptr && (focus == this || isAncestorOf(focus));
 }
 

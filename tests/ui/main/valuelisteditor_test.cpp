@@ -162,6 +162,26 @@ TEST_F(ValueListEditorTest, ExitFiresWhenTheFocusGoesToAnotherControlOnly) {
     EXPECT_EQ(2, exited.count());
 }
 
+TEST_F(ValueListEditorTest, RowInsertedWhileAnotherWindowIsActiveKeepsTheFocusInTheTable) {
+    fill({"a=x"});
+    table->setFocus();
+    QSignalSpy exited(table, &ValueListEditor::exited);
+    // As after the selection dialog: the taken row goes in before the window is active again.
+    QWidget dialog;
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    table->insertrow("new", "2");
+    dialog.hide();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(table->editor(), QApplication::focusWidget());
+    EXPECT_EQ("2", table->editor()->text());
+    EXPECT_EQ(0, exited.count());
+    after->setFocus();
+    EXPECT_EQ(1, exited.count());
+}
+
 TEST_F(ValueListEditorTest, ExitComesAfterTheLastKeystrokeIsInTheLine) {
     fill({"a=1"});
     table->setFocus();
