@@ -233,6 +233,18 @@ void ValueListEditor::resizeEvent(QResizeEvent* event) {
     fitvaluecolumn();
 }
 
+void ValueListEditor::updateEditorGeometries() {
+    const QRect cell = editor_ ? visualRect(editorindex_) : QRect();
+    if (!editor_ || cell.isValid()) {
+        QTableView::updateEditorGeometries();
+        return;
+    }
+    // A value cell squeezed to nothing, if only while the layout sets the table's width before
+    // its key column, would hide the editor, and a hidden editor hands the focus on to the
+    // next control. Kept shown at no size, it keeps the focus: only the user moves it.
+    editor_->setGeometry(cell.x(), cell.y(), 0, 0);
+}
+
 bool ValueListEditor::editorkey(const QKeyEvent& key) {
     switch (key.key()) {
         case Qt::Key_Escape:
