@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <array>
 #include <exception>
+#include <stdexcept>
 
 #include "sheet/appstate.h"
 #include "typing.h"
@@ -38,8 +39,9 @@ enum class Act {
 };
 constexpr std::array<int, 13> kWeights{20, 8, 10, 5, 8, 14, 3, 5, 2, 2, 6, 4, 2};
 
-const QString kValueKeys = QStringLiteral("0123456789-+");
-const QString kSpecText = QString::fromUtf8("ab xyz 19 дом()=\u4e2d");
+constexpr QStringView kValueKeys = u"0123456789-+";
+// "=" is refused by the prompt; the last character is one Windows-1251 cannot hold.
+constexpr QStringView kSpecText = u"ab xyz 19 дом()=\u4e2d";
 
 // Keys go where the focus is; the user first moves it to the control being typed into.
 void focus(QWidget* target) {

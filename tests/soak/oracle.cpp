@@ -166,13 +166,18 @@ std::optional<QString> TotalModel::skillsrecomputed(const Shown& shown) {
     const SkillSum result = skillsum(shown, names_);
     if (result.sum) {
         skills_ = *result.sum;
+        ++recomputed_.skills;
         return std::nullopt;
     }
+    ++recomputed_.skillsfailed;
     return u'\'' + result.failing + QStringLiteral("' is not a valid integer value.");
 }
 
 void TotalModel::featuresleft(const Shown& shown) {
-    if (const auto sum = featsum(shown.tables[7])) features_ = *sum;
+    const auto sum = featsum(shown.tables[7]);
+    if (!sum) return;
+    features_ = *sum;
+    ++recomputed_.features;
 }
 
 std::optional<QString> TotalModel::expectedtotal(const Shown& shown) const {

@@ -88,10 +88,19 @@ public:
     // The parts of the expected total, for a failure report.
     QString parts(const Shown& shown) const;
 
+    // How often each sum was recomputed, to tell how much of the run the total line covered.
+    struct Recomputed {
+        int skills = 0;
+        int skillsfailed = 0;
+        int features = 0;
+    };
+    const Recomputed& recomputed() const { return recomputed_; }
+
 private:
     const SkillNames& names_;
     std::int32_t skills_ = 0;
     std::int32_t features_ = 0;
+    Recomputed recomputed_;
 };
 
 }  // namespace oracle

@@ -38,7 +38,10 @@ void print(const SoakReport& report, std::uint64_t start) {
               << report.resizes << "\n"
               << "soak: boxes closed: " << report.boxes.integer << " conversion errors, "
               << report.boxes.index << " list index errors, " << report.boxes.help << " help\n"
-              << "soak: total line compared after " << report.totalscompared << " events\n"
+              << "soak: total line compared after " << report.totalscompared
+              << " events; skill sum " << report.sums.skills << " times recomputed and "
+              << report.sums.skillsfailed << " times failed, feature sum " << report.sums.features
+              << " times\n"
               << "soak: VmRSS " << report.rsswarm << " kB after the warm-up, at most "
               << report.rssmost << " kB later, " << report.rssend << " kB at the end\n";
 }

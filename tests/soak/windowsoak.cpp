@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QToolButton>
 #include <exception>
+#include <stdexcept>
+#include <utility>
 
 #include "replaynote.h"
 #include "sheet/appstate.h"
@@ -23,6 +25,7 @@ namespace {
 // Cheap events are common so that the run reaches its count in time; an opening of the
 // dialog brings a few events of its own.
 enum class Act {
+    Repair,
     Type,
     Retype,
     EditKey,
@@ -35,12 +38,11 @@ enum class Act {
     Menu,
     Resize
 };
-constexpr std::array<int, 11> kActWeights{16, 16, 10, 8, 6, 6, 12, 8, 6, 9, 4};
+constexpr std::array<int, 12> kActWeights{2, 16, 16, 10, 8, 6, 6, 12, 8, 6, 9, 4};
 
 // Digits most of all, then signs, blanks, the decimal separators, letters that start or
 // continue a hex number, Cyrillic and a character Windows-1251 cannot hold.
-const QString kTyped =
-    QString::fromUtf8("0123456789012345678901234567890123456789+- .,xXaF$жЯ\u4e2d");
+constexpr QStringView kTyped = u"0123456789012345678901234567890123456789+- .,xXaF$жЯ\u4e2d";
 
 struct Item {
     const char* name;
@@ -126,6 +128,7 @@ SoakReport WindowSoak::run(int events) {
     report.boxes = checks_.boxes();
     report.dialogs = dialog_.counts();
     report.totalscompared = checks_.totalscompared();
+    report.sums = model_.recomputed();
     report.resizes = resizes_;
     report.rssend = vmrss();
     report.failure = log_.failure();
@@ -181,7 +184,10 @@ void WindowSoak::finish(const Shown& shown, const Expect& expect) {
 }
 
 WindowSoak::Done WindowSoak::act() {
+    if (std::exchange(retypenext_, false)) return retype();
     switch (static_cast<Act>(random_.weighted(kActWeights))) {
+        case Act::Repair:
+            return repaircell();
         case Act::Type:
             return typeinfocus();
         case Act::Retype:
@@ -278,24 +284,43 @@ WindowSoak::Done WindowSoak::clickspinbutton() {
 
 WindowSoak::Done WindowSoak::clickcell() {
     ValueListEditor* table = tables_[static_cast<std::size_t>(random_.below(tables_.size()))];
-    const int rows = table->model()->rowCount();
-    const int row = random_.below(rows);
-    const bool key = random_.percent(12);
-    const QModelIndex index = table->model()->index(row, key ? 0 : 1);
-    table->scrollTo(index);
-    QWidget* target = table->viewport();
-    QPoint at = table->visualRect(index).center();
-    QWidget* editor = table->indexWidget(index);
-    if (editor != nullptr && editor->isVisible()) {
+    const int row = random_.below(table->model()->rowCount());
+    return clickcell(*table, row, random_.percent(12) ? 0 : 1);
+}
+
+WindowSoak::Done WindowSoak::clickcell(ValueListEditor& table, int row, int column) {
+    const QModelIndex index = table.model()->index(row, column);
+    table.scrollTo(index);
+    QWidget* target = table.viewport();
+    QPoint at = table.visualRect(index).center();
+    if (QWidget* editor = table.indexWidget(index)) {
         target = editor;
         at = editor->rect().center();
     }
     log_.begin(QStringLiteral("click the %1 cell of row %2 in %3")
-                   .arg(key ? "key" : "value")
+                   .arg(column == 0 ? "key" : "value")
                    .arg(row + 1)
-                   .arg(table->objectName()));
+                   .arg(table.objectName()));
     QTest::mouseClick(target, Qt::LeftButton, {}, at);
     return {};
+}
+
+WindowSoak::Done WindowSoak::repaircell() {
+    // A user mending the sheet: once a cell is empty every skill sum fails until someone
+    // types a number into it again. The number comes with the next event.
+    std::vector<std::pair<ValueListEditor*, int>> broken;
+    for (ValueListEditor* table : tables_) {
+        const QAbstractItemModel& model = *table->model();
+        for (int r = 0; r < model.rowCount(); ++r) {
+            if (!oracle::integer(model.index(r, 1).data().toString()))
+                broken.emplace_back(table, r);
+        }
+    }
+    if (broken.empty()) return clickcell();
+    const auto [table, row] =
+        broken[static_cast<std::size_t>(random_.below(static_cast<int>(broken.size())))];
+    retypenext_ = true;
+    return clickcell(*table, row, 1);
 }
 
 WindowSoak::Done WindowSoak::tab() {

@@ -26,6 +26,7 @@ struct SoakReport {
     BoxCounts boxes;
     DialogDriver::Counts dialogs;
     int totalscompared = 0;
+    oracle::TotalModel::Recomputed sums;
     int resizes = 0;
     // VmRSS in kB: after the warm-up, the most seen later, and at the end.
     long rsswarm = 0;
@@ -65,6 +66,8 @@ private:
     Done clickspin();
     Done clickspinbutton();
     Done clickcell();
+    Done clickcell(ValueListEditor& table, int row, int column);
+    Done repaircell();
     Done tab();
     Done clickcaption();
     Done chooseitem();
@@ -96,5 +99,6 @@ private:
     std::array<ValueListEditor*, 8> tables_{};
     std::array<CaptionLabel*, 9> labels_{};
     int resizes_ = 0;
+    bool retypenext_ = false;
     int nextsample_ = 0;
 };
