@@ -200,12 +200,12 @@ void DialogDriver::clickline() {
 
 void DialogDriver::listkey() {
     struct Key {
-        Qt::Key key;
-        const char* name;
+        Qt::Key key = Qt::Key_unknown;
+        const char* name = "";
     };
     constexpr std::array<Key, 4> keys{
         {{Qt::Key_Down, "Down"}, {Qt::Key_Up, "Up"}, {Qt::Key_Home, "Home"}, {Qt::Key_End, "End"}}};
-    const Key& key = keys[static_cast<std::size_t>(random_.below(keys.size()))];
+    const Key& key = random_.pick(keys);
     log_.begin(QStringLiteral("dialog: %1 in the list").arg(key.name));
     focus(list_);
     QTest::keyClick(list_, key.key);

@@ -20,7 +20,7 @@ BoxKind boxkind(const SeenBox& box) {
     return BoxKind::Other;
 }
 
-void EventLog::begin(QString what) {
+void EventLog::begin(const QString& what) {
     ++index_;
     note(start_, index_);
     history_.push_back(QStringLiteral("%1: %2").arg(index_).arg(what));

@@ -23,7 +23,7 @@ class EventLog {
 public:
     explicit EventLog(std::uint64_t start) : start_(start) {}
 
-    void begin(QString what);
+    void begin(const QString& what);
     // Closes the innermost event; the boxes that came up while it was innermost.
     std::vector<SeenBox> end();
     void box(SeenBox seen);

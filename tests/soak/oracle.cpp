@@ -43,7 +43,7 @@ std::optional<std::int32_t> hexnumber(QStringView digits) {
     std::uint32_t value = 0;
     int significant = 0;
     for (const QChar c : digits) {
-        const int digit = ascii(c) ? QStringLiteral("0123456789abcdef").indexOf(c.toLower()) : -1;
+        const auto digit = ascii(c) ? QStringLiteral("0123456789abcdef").indexOf(c.toLower()) : -1;
         if (digit < 0) return std::nullopt;
         if (value != 0 || digit != 0) ++significant;
         if (significant > 8) return std::nullopt;

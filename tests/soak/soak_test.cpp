@@ -18,7 +18,7 @@ namespace {
 // The run ctest makes; any other comes from TALVIRA_SOAK_START or --random-start.
 constexpr std::uint64_t kDefaultStart = 1;
 // A generous bound: the taken lists and the tables legitimately grow a little.
-constexpr long kMostGrowthKb = 64 * 1024;
+constexpr long kMostGrowthKb = 64L * 1024;
 
 std::uint64_t randomstart() {
     const char* text = std::getenv("TALVIRA_SOAK_START");

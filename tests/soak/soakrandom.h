@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <iterator>
 #include <random>
 #include <span>
 
@@ -14,6 +15,12 @@ public:
     int below(int n) { return static_cast<int>(engine_() % static_cast<std::uint64_t>(n)); }
     int between(int low, int high) { return low + below(high - low + 1); }
     bool percent(int p) { return below(100) < p; }
+
+    // One of `items`, each as likely; `items` is not empty.
+    template <typename Items>
+    auto& pick(Items& items) {
+        return items[static_cast<std::size_t>(below(static_cast<int>(std::size(items))))];
+    }
 
     // An index into `weights`, each as likely as its weight.
     int weighted(std::span<const int> weights) {

@@ -234,10 +234,10 @@ WindowSoak::Done WindowSoak::retype() {
 
 WindowSoak::Done WindowSoak::editkey() {
     struct Key {
-        Qt::Key key;
+        Qt::Key key = Qt::Key_unknown;
         Qt::KeyboardModifiers modifiers;
-        const char* name;
-        int weight;
+        const char* name = "";
+        int weight = 0;
     };
     static constexpr std::array<Key, 9> keys{{{Qt::Key_Backspace, {}, "Backspace", 30},
                                               {Qt::Key_Delete, {}, "Delete", 8},
@@ -266,14 +266,14 @@ WindowSoak::Done WindowSoak::updown() {
 }
 
 WindowSoak::Done WindowSoak::clickspin() {
-    SpinField* spin = spins_[static_cast<std::size_t>(random_.below(spins_.size()))];
+    SpinField* spin = random_.pick(spins_);
     log_.begin("click into " + spin->objectName());
     QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(4, spin->height() / 2));
     return {};
 }
 
 WindowSoak::Done WindowSoak::clickspinbutton() {
-    SpinField* spin = spins_[static_cast<std::size_t>(random_.below(spins_.size()))];
+    SpinField* spin = random_.pick(spins_);
     const QList<QToolButton*> buttons = spin->findChildren<QToolButton*>();
     const bool up = random_.percent(50);
     log_.begin(
@@ -283,7 +283,7 @@ WindowSoak::Done WindowSoak::clickspinbutton() {
 }
 
 WindowSoak::Done WindowSoak::clickcell() {
-    ValueListEditor* table = tables_[static_cast<std::size_t>(random_.below(tables_.size()))];
+    ValueListEditor* table = random_.pick(tables_);
     const int row = random_.below(table->model()->rowCount());
     return clickcell(*table, row, random_.percent(12) ? 0 : 1);
 }
@@ -317,8 +317,7 @@ WindowSoak::Done WindowSoak::repaircell() {
         }
     }
     if (broken.empty()) return clickcell();
-    const auto [table, row] =
-        broken[static_cast<std::size_t>(random_.below(static_cast<int>(broken.size())))];
+    const auto [table, row] = random_.pick(broken);
     retypenext_ = true;
     return clickcell(*table, row, 1);
 }
