@@ -204,7 +204,9 @@ QModelIndex ValueListEditor::moveCursor(CursorAction action, Qt::KeyboardModifie
 }
 
 bool ValueListEditor::focusinside() const {
-    const QWidget* focus = QApplication::focusWidget();
+    // The window's own focus widget, which it keeps while the dialog or a box is active and
+    // gives the focus back to afterwards.
+    const QWidget* focus = window()->focusWidget();
     return focus != nullptr && (focus == this || isAncestorOf(focus));
 }
 
@@ -264,6 +266,18 @@ void ValueListEditor::mouseMoveEvent(QMouseEvent* event) {
 void ValueListEditor::resizeEvent(QResizeEvent* event) {
     QTableView::resizeEvent(event);
     fitvaluecolumn();
+}
+
+void ValueListEditor::updateEditorGeometries() {
+    const QRect cell = editor_ ? visualRect(editorindex_) : QRect();
+    if (!editor_ || cell.isValid()) {
+        QTableView::updateEditorGeometries();
+        return;
+    }
+    // A value cell squeezed to nothing, if only while the layout sets the table's width before
+    // its key column, would hide the editor, and a hidden editor hands the focus on to the
+    // next control. Kept shown at no size, it keeps the focus: only the user moves it.
+    editor_->setGeometry(cell.x(), cell.y(), 0, 0);
 }
 
 bool ValueListEditor::editorkey(const QKeyEvent& key) {

@@ -58,6 +58,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void updateEditorGeometries() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

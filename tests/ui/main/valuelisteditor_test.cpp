@@ -179,6 +179,45 @@ TEST_F(ValueListEditorTest, ExitFiresWhenTheFocusGoesToAnotherControlOnly) {
     EXPECT_EQ(2, exited.count());
 }
 
+TEST_F(ValueListEditorTest, RowInsertedWhileAnotherWindowIsActiveKeepsTheFocusInTheTable) {
+    fill({"a=x"});
+    table->setFocus();
+    QSignalSpy exited(table, &ValueListEditor::exited);
+    // As after the selection dialog: the taken row goes in before the window is active again.
+    QWidget dialog;
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    table->insertrow("new", "2");
+    dialog.hide();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(table->editor(), QApplication::focusWidget());
+    EXPECT_EQ("2", table->editor()->text());
+    EXPECT_EQ(0, exited.count());
+    after->setFocus();
+    EXPECT_EQ(1, exited.count());
+}
+
+TEST_F(ValueListEditorTest, ValueCellSqueezedToNothingKeepsTheFocus) {
+    fill({"a=1"});
+    table->setkeywidth(100);
+    table->setFocus();
+    QSignalSpy exited(table, &ValueListEditor::exited);
+    // A shrinking window narrows the table before its key column; a tiny one keeps it so.
+    table->setFixedWidth(60);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(0, table->columnWidth(1));
+    EXPECT_EQ(table->editor(), QApplication::focusWidget());
+    table->setMinimumWidth(0);
+    table->setMaximumWidth(QWIDGETSIZE_MAX);
+    table->setkeywidth(20);
+    QCoreApplication::processEvents();
+    EXPECT_GT(table->editor()->width(), 0);
+    EXPECT_EQ(table->editor(), QApplication::focusWidget());
+    EXPECT_EQ(0, exited.count());
+}
+
 TEST_F(ValueListEditorTest, ExitComesAfterTheLastKeystrokeIsInTheLine) {
     fill({"a=1"});
     table->setFocus();
