@@ -74,6 +74,9 @@ std::optional<std::int32_t> featsum(const std::vector<ShownRow>& rows);
 //
 // The feature sum is recomputed only when focus leaves the feature table, over the cells
 // as cleaned; an empty price cell anywhere leaves the old value.
+//
+// A table counts as left when the focus was inside it before the event and on another
+// control of the main window after it; dialogs, boxes and the menu do not take it away.
 class TotalModel {
 public:
     explicit TotalModel(const SkillNames& names) : names_(names) {}
