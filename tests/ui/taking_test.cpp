@@ -176,7 +176,7 @@ TEST_F(TakingTest, CancellingAnAttributeOpeningStillRecountsTheSkills) {
     open("Label1", [this] { take("Атлетика", 1); });
     EXPECT_EQ(expecttotal(1), total());
     // A level typed but not yet cleaned by leaving the table...
-    table(1)->lines()[0] = tocp1251(u("Атлетика=4"));
+    table(1)->editlines([](Lines& lines) { lines[0] = tocp1251(u("Атлетика=4")); });
     // ...enters the total when an opening of the dialog is cancelled.
     open("Label5", [this] { dialog.findChild<QPushButton*>("BitBtn2")->click(); });
     EXPECT_EQ(expecttotal(10), total());

@@ -250,15 +250,13 @@ void TForm1::skillcount() {
 }
 
 void TForm1::ValueListEditorExit(ValueListEditor& table) {
-    cleanlevels(table.lines());
-    table.lineschanged();
+    table.editlines([](Lines& lines) { cleanlevels(lines); });
     skillcount();
 }
 
 void TForm1::ValueListEditor8Exit() {
-    ValueListEditor& table = *tables_[kFeatureTable];
-    const bool summed = featexit(state_, table.lines());
-    table.lineschanged();
+    const bool summed =
+        tables_[kFeatureTable]->editlines([this](Lines& lines) { return featexit(state_, lines); });
     if (summed) writetotal();
 }
 

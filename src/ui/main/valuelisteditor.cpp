@@ -93,7 +93,9 @@ ValueListEditor::ValueListEditor(const QString& keytitle, const QString& valueti
     setcurrentrow(1);
 }
 
-Lines& ValueListEditor::lines() { return model_->lines(); }
+const Lines& ValueListEditor::lines() const { return model_->lines(); }
+
+Lines& ValueListEditor::editablelines() { return model_->lines(); }
 
 void ValueListEditor::lineschanged() {
     const int row = currentrow();

@@ -5,6 +5,7 @@
 #include <QTableView>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "sheet/kvline.h"
 
@@ -21,9 +22,15 @@ class ValueListEditor : public QTableView {
 public:
     ValueListEditor(const QString& keytitle, const QString& valuetitle, QWidget* parent = nullptr);
 
-    // The lines themselves; call lineschanged() after changing them here.
-    Lines& lines();
-    void lineschanged();
+    const Lines& lines() const;
+
+    // Changes the lines through `change(Lines&)` and shows the result, also when it throws;
+    // returns what `change` returns.
+    template <typename Change>
+    decltype(auto) editlines(Change&& change) {
+        const Refresh refresh{*this};
+        return std::forward<Change>(change)(editablelines());
+    }
 
     // Lines + 1, never below 2.
     int rowcount() const;
@@ -62,6 +69,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct Refresh {
+        ValueListEditor& table;
+        ~Refresh() { table.lineschanged(); }
+    };
+    Lines& editablelines();
+    void lineschanged();
+
     void placeeditor(const QModelIndex& index);
     void nameeditor();
     bool focusinside() const;

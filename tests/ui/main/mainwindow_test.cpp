@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, RuleItemsSetTheirMarksThenRecomputeBothSums) {
         for (int n = 1; n <= 7; ++n) EXPECT_EQ("1", spin(n)->text());
     }
     // An item already checked still recomputes.
-    table(1)->lines()[0] = cp("Бег=2");
+    table(1)->editlines([](Lines& lines) { lines[0] = cp("Бег=2"); });
     item("N12")->trigger();
     EXPECT_EQ(totalof(6), total());
 }
@@ -192,13 +192,12 @@ TEST_F(MainWindowTest, AttributeChangesAndLeavingTablesUpdateTheTotal) {
     EXPECT_EQ("5", table(2)->editor()->text());
     EXPECT_EQ(totalof(25 + 15), total());
 
-    table(8)->lines() = {cp("А=-10"), cp("Б=x")};
-    table(8)->lineschanged();
+    table(8)->editlines([](Lines& lines) { lines = {cp("А=-10"), cp("Б=x")}; });
     leave(table(8));
     EXPECT_EQ(cp("Б=0"), table(8)->lines()[1]);
     EXPECT_EQ(totalof(25 + 15 - 10), total());
     // An emptied price stops the feature sum; the total stays.
-    table(8)->lines() = {cp("А=5"), cp("Б=")};
+    table(8)->editlines([](Lines& lines) { lines = {cp("А=5"), cp("Б=")}; });
     leave(table(8));
     EXPECT_EQ(totalof(25 + 15 - 10), total());
 }
@@ -209,7 +208,7 @@ TEST_F(MainWindowTest, EmptiedLevelShowsTheConversionErrorAndKeepsTheTotal) {
     table(1)->appendline(cp("Бег=2"));
     leave(table(1));
     EXPECT_EQ(totalof(3), total());
-    table(1)->lines()[0] = cp("Бег=");
+    table(1)->editlines([](Lines& lines) { lines[0] = cp("Бег="); });
     BoxWatch boxes;
     leave(table(1));
     ASSERT_EQ(1u, boxes.seen.size());
@@ -337,7 +336,7 @@ TEST_F(MainWindowTest, TakenSkillsGoInAtTheCurrentRowAndTheSkillSumFollows) {
     EXPECT_EQ(totalof(8), total());
 
     // A cancel still recomputes the skill sum.
-    table(3)->lines()[1] = cp("Акробатика=3");
+    table(3)->editlines([](Lines& lines) { lines[1] = cp("Акробатика=3"); });
     dialog.next = [](AppState&) { return 7; };
     QTest::mouseClick(find<QLabel>("Label3"), Qt::LeftButton);
     EXPECT_EQ(2u, table(3)->lines().size());

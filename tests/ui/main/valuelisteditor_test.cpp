@@ -29,8 +29,7 @@ protected:
     }
 
     void fill(std::initializer_list<const char*> lines) {
-        table->lines().assign(lines.begin(), lines.end());
-        table->lineschanged();
+        table->editlines([&](Lines& shown) { shown.assign(lines.begin(), lines.end()); });
     }
 
     QPoint cellcentre(int column, int row) {
@@ -75,8 +74,7 @@ TEST_F(ValueListEditorTest, InsertGoesInAtTheCurrentRowWhichStaysSelected) {
         {{"a=1", "=", "c=1"}, 2, {"a=1", "new=2", "c=1"}},
     };
     for (const auto& c : cases) {
-        table->lines() = c.lines;
-        table->lineschanged();
+        table->editlines([&](Lines& shown) { shown = c.lines; });
         table->setcurrentrow(c.current);
         table->insertrow("new", "2");
         EXPECT_EQ(c.expected, table->lines());
