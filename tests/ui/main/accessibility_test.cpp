@@ -21,6 +21,7 @@
 #include "ui/main/mainwindow.h"
 #include "ui/main/spinfield.h"
 #include "ui/main/valuelisteditor.h"
+#include "windowfixture.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ std::string describe(const QAccessibleInterface* iface) {
         .toStdString();
 }
 
-class AccessibilityTest : public testing::Test {
+class AccessibilityTest : public WindowFixture {
 protected:
     void SetUp() override {
         form = std::make_unique<TForm1>(state, TALVIRA_CATALOGUES);
@@ -67,21 +68,6 @@ protected:
         form->setpickdialog(dialog.get());
     }
 
-    void showactive() {
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-
-    template <typename T>
-    T* find(const QString& name) {
-        T* found = form->findChild<T*>(name);
-        EXPECT_NE(nullptr, found) << name.toStdString();
-        return found;
-    }
-    ValueListEditor* table(int n) {
-        return find<ValueListEditor>(QString("ValueListEditor%1").arg(n));
-    }
     QAccessibleInterface* caption(int n) {
         return accessible(find<QWidget>(QString("Label%1").arg(n)));
     }
@@ -106,8 +92,6 @@ protected:
     }
     void cancel() { dialog->findChild<QPushButton*>("BitBtn2")->click(); }
 
-    AppState state;
-    std::unique_ptr<TForm1> form;
     std::unique_ptr<TForm2> dialog;
 };
 

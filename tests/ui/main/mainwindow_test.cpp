@@ -24,6 +24,7 @@
 #include "ui/main/spinfield.h"
 #include "ui/main/valuelisteditor.h"
 #include "ui/pickdialog.h"
+#include "windowfixture.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ private:
     AppState& state_;
 };
 
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public WindowFixture {
 protected:
     void SetUp() override {
         writecatalogue("skills.res", "1100Бег\r\n3200Акробатика\r\n");
@@ -61,21 +62,6 @@ protected:
         file.write(bytes.data(), static_cast<qint64>(bytes.size()));
     }
 
-    void showactive() {
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-
-    template <typename T>
-    T* find(const QString& name) {
-        T* found = form->findChild<T*>(name);
-        EXPECT_NE(nullptr, found) << name.toStdString();
-        return found;
-    }
-    ValueListEditor* table(int n) {
-        return find<ValueListEditor>(QString("ValueListEditor%1").arg(n));
-    }
     SpinField* spin(int n) { return find<SpinField>(QString("SpinEdit%1").arg(n)); }
     QAction* item(const char* name) { return find<QAction>(name); }
     QString total() { return find<QLabel>("Label9")->text(); }
@@ -96,8 +82,6 @@ protected:
     }
 
     QTemporaryDir dir;
-    AppState state;
-    std::unique_ptr<TForm1> form;
 };
 
 }  // namespace
