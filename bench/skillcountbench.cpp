@@ -122,7 +122,7 @@ std::optional<std::size_t> scanfind(const std::vector<TTakenSkill>& taken, std::
 template <Matcher matches>
 void scanskillcount(AppState& state, std::span<const Lines* const> tables, const RuleMarks& marks) {
     const SkillRule rule = skillrule(marks);
-    std::int32_t sum = 0;
+    std::int64_t sum = 0;
     for (const Lines* table : tables) {
         for (const std::string& line : *table) {
             const auto [key, value] = splitline(line);
@@ -131,10 +131,10 @@ void scanskillcount(AppState& state, std::span<const Lines* const> tables, const
             if (!found) continue;
             TTakenSkill& taken = state.takenskills[*found];
             taken.level = strtoint(value);
-            sum = satadd(sum, skillprice(rule, taken.level, taken.price));
+            sum += skillprice(rule, taken.level, taken.price);
         }
     }
-    state.skillpoints = sum;
+    state.skillpoints = saturate(sum);
 }
 
 // Every row finds the same entry through the index as through the scan.

@@ -51,6 +51,8 @@ std::int32_t attrprice(AttrRule rule, std::int32_t value) {
 }
 
 std::int32_t skillprice(SkillRule rule, std::int32_t level, std::int32_t unitprice) {
+    // A skill is dropped by setting its level to 0; a level below that buys nothing back.
+    if (level <= 0) return 0;
     if (rule == SkillRule::Constant) return satmul(level, unitprice);
     return satmul(progsum(level), unitprice);
 }

@@ -27,5 +27,5 @@ SkillRule skillrule(const RuleMarks& marks);
 // Values outside 1..5 follow the formulas; the fixed table bounds them into 0..5 first.
 std::int32_t attrprice(AttrRule rule, std::int32_t value);
 
-// Negative levels cost nothing under the progressive rule and follow L*p under the other.
+// Levels of 0 and below cost nothing under both rules.
 std::int32_t skillprice(SkillRule rule, std::int32_t level, std::int32_t unitprice);

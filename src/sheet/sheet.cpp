@@ -13,20 +13,20 @@ void setvalue(std::string& line, std::string_view value) { line = joinline(linek
 
 bool countpoints(AppState& state, std::span<const std::string> attrtexts, const RuleMarks& marks) {
     const AttrRule rule = attrrule(marks);
-    std::int32_t sum = 0;
+    std::int64_t sum = 0;
     for (const std::string& text : attrtexts) {
         const auto value = parseint(text);
         if (!value) return false;
-        sum = satadd(sum, attrprice(rule, *value));
+        sum += attrprice(rule, *value);
     }
-    state.attrpoints = sum;
+    state.attrpoints = saturate(sum);
     return true;
 }
 
 void skillcount(AppState& state, std::span<const Lines* const> tables, const RuleMarks& marks) {
     const SkillRule rule = skillrule(marks);
     const TakenIndex index(state.takenskills);
-    std::int32_t sum = 0;
+    std::int64_t sum = 0;
     for (const Lines* table : tables) {
         for (const std::string& line : *table) {
             const auto [key, value] = splitline(line);
@@ -35,10 +35,10 @@ void skillcount(AppState& state, std::span<const Lines* const> tables, const Rul
             if (!found) continue;
             TTakenSkill& taken = state.takenskills[*found];
             taken.level = strtoint(value);
-            sum = satadd(sum, skillprice(rule, taken.level, taken.price));
+            sum += skillprice(rule, taken.level, taken.price);
         }
     }
-    state.skillpoints = sum;
+    state.skillpoints = saturate(sum);
 }
 
 void cleanlevels(Lines& table) {
@@ -61,14 +61,14 @@ bool featexit(AppState& state, Lines& table) {
         if (value.empty()) return false;
         if (!isinteger(value)) setvalue(line, "0");
     }
-    std::int32_t sum = 0;
-    for (const std::string& line : table) sum = satadd(sum, strtoint(linevalue(line)));
-    state.featpoints = sum;
+    std::int64_t sum = 0;
+    for (const std::string& line : table) sum += strtoint(linevalue(line));
+    state.featpoints = saturate(sum);
     return true;
 }
 
 std::int32_t total(const AppState& state) {
-    return satadd(satadd(state.attrpoints, state.skillpoints), state.featpoints);
+    return saturate(std::int64_t{state.attrpoints} + state.skillpoints + state.featpoints);
 }
 
 std::string totaltext(const AppState& state) {

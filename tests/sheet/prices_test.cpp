@@ -76,10 +76,10 @@ TEST(Prices, SkillPriceUnderBothRules) {
         {SkillRule::Progressive, 0, 4, 0},
         {SkillRule::Constant, 0, 4, 0},
         {SkillRule::Progressive, -2, 4, 0},
-        {SkillRule::Constant, -2, 4, -8},
+        {SkillRule::Constant, -2, 4, 0},
         {SkillRule::Progressive, 2000000000, 4, INT32_MAX},
         {SkillRule::Constant, 2000000000, 4, INT32_MAX},
-        {SkillRule::Constant, INT32_MIN, 9, INT32_MIN},
+        {SkillRule::Constant, INT32_MIN, 9, 0},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.price, skillprice(c.rule, c.level, c.unit)) << c.level << "*" << c.unit;

@@ -43,6 +43,10 @@ TEST(CountPoints, SumsTheSevenAttributesUnderTheCurrentRule) {
          -10},
         {"blanks before the number", attrs("  2"), kStart, 70},
         {"zero while typing", {"0", "1", "1", "1", "1", "1", "1"}, kFixed, -30},
+        {"prices at the bounds add up exactly",
+         {"2000000000", "2000000000", "-2000000000", "1", "1", "1", "1"},
+         RuleMarks{.N11 = true},
+         INT32_MAX - 1},
     };
     for (const Case& c : cases) {
         AppState state;
@@ -98,13 +102,25 @@ TEST(SkillCount, ABadLevelKeepsTheOldSumAndTheLevelsStoredBeforeIt) {
     }
 }
 
-TEST(SkillCount, HugeLevelsDoNotWrap) {
-    AppState state;
-    state.takenskills = {{0, 4, "A", ""}};
-    SkillTables sheet;
-    sheet.tables[0] = {"A=2000000000", "A=2000000000"};
-    skillcount(state, sheet.view(), RuleMarks{.N14 = true});
-    EXPECT_EQ(INT32_MAX, state.skillpoints);
+TEST(SkillCount, SumsAreExactThenBounded) {
+    struct Case {
+        Lines rows;
+        std::int32_t sum;
+    };
+    const Case cases[] = {
+        {{"A=2000000000", "A=2000000000"}, INT32_MAX},
+        // A row priced at the bound, then a negative level that buys nothing back.
+        {{"A=2000000000", "A=-5", "B=-1000"}, INT32_MAX},
+        {{"A=536870911", "B=-2"}, 2147483644},
+    };
+    for (const Case& c : cases) {
+        AppState state;
+        state.takenskills = {{0, 4, "A", ""}, {0, 1, "B", ""}};
+        SkillTables sheet;
+        sheet.tables[0] = c.rows;
+        skillcount(state, sheet.view(), RuleMarks{.N14 = true});
+        EXPECT_EQ(c.sum, state.skillpoints) << c.rows[0];
+    }
 }
 
 TEST(CleanLevels, ClampsAboveFiveZeroesNonNumbersAndStopsAtAnEmptyCell) {
@@ -146,6 +162,23 @@ TEST(FeatExit, AnEmptyPriceStopsEverythingAndKeepsTheOldSum) {
     EXPECT_EQ(40, state.featpoints);
 }
 
+TEST(FeatExit, SumsExactlyThenBounds) {
+    struct Case {
+        Lines table;
+        std::int32_t sum;
+    };
+    const Case cases[] = {
+        {{"A=2147483647", "B=1", "C=-10"}, 2147483638},
+        {{"A=-2147483648", "B=-1", "C=1"}, INT32_MIN},
+        {{"A=2147483647", "B=2147483647"}, INT32_MAX},
+    };
+    for (Case c : cases) {
+        AppState state;
+        EXPECT_TRUE(featexit(state, c.table));
+        EXPECT_EQ(c.sum, state.featpoints) << c.table[0];
+    }
+}
+
 TEST(FeatExit, HasNoRowLimit) {
     AppState state;
     Lines table(1000, "F=1");
@@ -162,7 +195,10 @@ TEST(TotalText, ShowsTheSumOfTheThreePartialSums) {
     EXPECT_EQ(w1251("Требуется плюшек: -33").str(), totaltext(state));
     state.attrpoints = INT32_MAX;
     state.skillpoints = INT32_MAX;
-    EXPECT_EQ(INT32_MAX - 10, total(state));
+    EXPECT_EQ(INT32_MAX, total(state));
+    state.skillpoints = 1;
+    state.featpoints = -10;
+    EXPECT_EQ(INT32_MAX - 9, total(state));
 }
 
 }  // namespace

@@ -103,11 +103,10 @@ std::int32_t attrprice(AttrRule rule, std::int32_t value) {
 }
 
 std::int32_t skillprice(bool constant, std::int32_t level, std::int32_t unitprice) {
+    if (level <= 0) return 0;
     if (constant) return clamp32(std::int64_t{level} * unitprice);
     return clamp32(progsum(level) * unitprice);
 }
-
-std::int32_t add(std::int32_t sum, std::int64_t term) { return clamp32(sum + term); }
 
 SkillNames::SkillNames(const std::vector<TSkillRec>& skills) {
     for (const TSkillRec& skill : skills) {
@@ -128,18 +127,18 @@ std::optional<SkillOfRow> SkillNames::find(const QString& key) const {
 
 std::optional<std::int32_t> attrsum(const Shown& shown) {
     const AttrRule rule = attrrule(shown.marks);
-    std::int32_t sum = 0;
+    std::int64_t sum = 0;
     for (const QString& text : shown.attrs) {
         const auto value = integer(text);
         if (!value) return std::nullopt;
-        sum = add(sum, attrprice(rule, *value));
+        sum += attrprice(rule, *value);
     }
-    return sum;
+    return clamp32(sum);
 }
 
 SkillSum skillsum(const Shown& shown, const SkillNames& names) {
     const bool constant = constantskills(shown.marks);
-    std::int32_t sum = 0;
+    std::int64_t sum = 0;
     for (std::size_t t = 0; t < 7; ++t) {
         for (const ShownRow& row : shown.tables[t]) {
             if (row.key.isEmpty()) continue;
@@ -147,19 +146,19 @@ SkillSum skillsum(const Shown& shown, const SkillNames& names) {
             if (!skill) continue;
             const auto level = integer(row.value);
             if (!level) return {std::nullopt, row.value};
-            sum = add(sum, skillprice(constant, *level, skill->unitprice));
+            sum += skillprice(constant, *level, skill->unitprice);
         }
     }
-    return {sum, {}};
+    return {clamp32(sum), {}};
 }
 
 std::optional<std::int32_t> featsum(const std::vector<ShownRow>& rows) {
-    std::int32_t sum = 0;
+    std::int64_t sum = 0;
     for (const ShownRow& row : rows) {
         if (row.value.isEmpty()) return std::nullopt;
-        sum = add(sum, integer(row.value).value_or(0));
+        sum += integer(row.value).value_or(0);
     }
-    return sum;
+    return clamp32(sum);
 }
 
 std::optional<QString> TotalModel::skillsrecomputed(const Shown& shown) {
@@ -183,7 +182,7 @@ void TotalModel::featuresleft(const Shown& shown) {
 std::optional<QString> TotalModel::expectedtotal(const Shown& shown) const {
     const auto attrs = attrsum(shown);
     if (!attrs) return std::nullopt;
-    const std::int32_t total = add(add(*attrs, skills_), features_);
+    const std::int32_t total = clamp32(std::int64_t{*attrs} + skills_ + features_);
     return QString::fromUtf8("Требуется плюшек: ") + QString::number(total);
 }
 

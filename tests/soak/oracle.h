@@ -27,9 +27,6 @@ bool constantskills(const std::array<bool, 8>& marks);
 std::int32_t attrprice(AttrRule rule, std::int32_t value);
 std::int32_t skillprice(bool constant, std::int32_t level, std::int32_t unitprice);
 
-// A sum that sticks at the 32-bit bounds, added in sheet order as the program does.
-std::int32_t add(std::int32_t sum, std::int64_t term);
-
 // The catalogue skill a table row's key names: its name, or name + " (" + text + ")".
 struct SkillOfRow {
     int attr = 0;
@@ -54,7 +51,8 @@ struct SkillSum {
 // Nothing while an attribute text is no integer.
 std::optional<std::int32_t> attrsum(const Shown& shown);
 SkillSum skillsum(const Shown& shown, const SkillNames& names);
-// Nothing when a price cell is empty (the table's empty row included).
+// Nothing when a price cell is empty (the table's empty row included). Every sum is exact,
+// then bounded to 32 bits.
 std::optional<std::int32_t> featsum(const std::vector<ShownRow>& rows);
 
 // When each partial sum is recomputed, and so what the total line must read.

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "catalogue/intsyntax.h"
 #include "sheet/prices.h"
+#include "sheet/sheet.h"
 #include "ui/encoding.h"
 
 namespace {
@@ -60,10 +62,25 @@ TEST(SoakOracle, IntegerTextsAgreeWithTheCatalogueSyntax) {
     EXPECT_EQ(std::nullopt, oracle::integer(QString::fromUtf8("x\u0424")));
 }
 
-TEST(SoakOracle, SumsStickAtTheBoundsInSheetOrder) {
-    EXPECT_EQ(INT32_MAX, oracle::add(INT32_MAX, 1));
-    EXPECT_EQ(INT32_MAX - 1, oracle::add(oracle::add(INT32_MAX, 5), -1));
-    EXPECT_EQ(INT32_MIN, oracle::add(INT32_MIN, -1));
+TEST(SoakOracle, FeatureSumsAgreeWithTheSheetNearTheBounds) {
+    const std::vector<std::vector<const char*>> cases = {
+        {"2147483647", "1", "-10"},
+        {"-2147483648", "-1", "5"},
+        {"2147483647", "2147483647"},
+        {"-2147483648", "-2147483648", "2147483647"},
+        {"x", "-3"},
+    };
+    for (const auto& prices : cases) {
+        Lines lines;
+        std::vector<ShownRow> rows;
+        for (const char* price : prices) {
+            lines.push_back(std::string("F=") + price);
+            rows.push_back({"F", QString::fromLatin1(price)});
+        }
+        AppState state;
+        ASSERT_TRUE(featexit(state, lines));
+        EXPECT_EQ(state.featpoints, oracle::featsum(rows)) << prices[0];
+    }
 }
 
 }  // namespace
