@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,8 +17,9 @@ struct AppState {
     std::int32_t attrpoints = 0;
     std::int32_t skillpoints = 0;
     std::int32_t featpoints = 0;
-    // List position last handled by the dialog's price prefill.
-    std::int32_t lastpick = 0;
+    // The feature catalogue entry last handled by the dialog's price prefill; none at start.
+    // An entry, not a list position: a take hides lines and shifts the positions.
+    std::optional<std::size_t> lastpick;
     // Object name of the caption clicked last: "Label1".."Label7" or "Label8".
     std::string picksource = "Label1";
 };

@@ -120,11 +120,13 @@ void PickLogic::prefill(bool editionevent) {
     if (position < 0 || static_cast<std::size_t>(position) >= entries_.size()) return;
     const int edition = view_.edition();
     if (edition < 0 || edition > 2) return;
-    if (position != state_.lastpick || editionevent) {
-        const TFeatRec& feat = state_.catalogue.featlist[entries_[position]];
+    // Clicking the entry handled last again keeps a price the player typed meanwhile.
+    const std::size_t entry = entries_[position];
+    if (entry != state_.lastpick || editionevent) {
+        const TFeatRec& feat = state_.catalogue.featlist[entry];
         view_.setvalue(std::clamp(feat.cost[edition], kFeatMode.lower, kFeatMode.upper));
     }
-    state_.lastpick = position;
+    state_.lastpick = entry;
 }
 
 void PickLogic::ListBox1DblClick() {

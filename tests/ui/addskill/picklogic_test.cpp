@@ -98,16 +98,16 @@ TEST_F(PickLogicTest, HidingComparesWholeNames) {
     EXPECT_EQ(std::vector{kHurdles}, view.lines);
 }
 
-TEST_F(PickLogicTest, PrefillSkipsTheLastHandledPositionOnTheListEventOnly) {
+TEST_F(PickLogicTest, PrefillFollowsTheEntryOfTheSelectedLine) {
     addfeat(catalogue, kLuck, {10, 20, 30});
-    addfeat(catalogue, kFoe, {-5, -6, -7});
+    addfeat(catalogue, kFoe, {-5, -6, -7}, 1);
     view.number = 3;
     open("Label8");
-    select(0);  // lastpick starts at 0
-    EXPECT_EQ(3, view.number);
+    select(0);  // no entry handled yet: the first line of the first opening prefills too
+    EXPECT_EQ(10, view.number);
     select(1);
     EXPECT_EQ(-5, view.number);
-    view.number = 44;  // typed by the user
+    view.number = 44;  // typed by the player
     select(1);
     EXPECT_EQ(44, view.number);
     select(0);
@@ -115,25 +115,26 @@ TEST_F(PickLogicTest, PrefillSkipsTheLastHandledPositionOnTheListEventOnly) {
     view.editionitem = 2;
     logic.RadioGroup1Click();
     EXPECT_EQ(30, view.number);
-    EXPECT_EQ(0, state.lastpick);
 
-    // The next opening keeps lastpick: the same position does not prefill, even though
-    // it now shows another feature.
+    // Luck taken and hidden: position 0 now shows Foe, which proposes its own price.
     state.takenfeats = {{kLuck, "", 30}};
     open("Label8");
-    view.selection = -1;
+    logic.RadioGroup1Click();  // no line selected
+    EXPECT_EQ(30, view.number);
     view.editionitem = 0;
-    logic.RadioGroup1Click();
-    EXPECT_EQ(30, view.number);
     select(0);
-    EXPECT_EQ(30, view.number);
+    EXPECT_EQ(-5, view.number);
+    // The entry handled last keeps a typed price into the next opening too.
+    view.number = 12;
+    open("Label8");
+    select(0);
+    EXPECT_EQ(12, view.number);
     logic.RadioGroup1Click();
     EXPECT_EQ(-5, view.number);
 }
 
 TEST_F(PickLogicTest, PrefilledCostsAreBroughtWithinSeventy) {
     addfeat(catalogue, kLuck, {100, -100, 0});
-    state.lastpick = 5;
     open("Label8");
     select(0);
     EXPECT_EQ(70, view.number);
@@ -150,7 +151,7 @@ TEST_F(PickLogicTest, SkillModeDoesNotPrefill) {
     select(1);
     logic.RadioGroup1Click();
     EXPECT_EQ(4, view.number);
-    EXPECT_EQ(0, state.lastpick);
+    EXPECT_FALSE(state.lastpick);
 }
 
 TEST_F(PickLogicTest, DoubleClickTakesOnlyTheEntryOfItsLine) {
