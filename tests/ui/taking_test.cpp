@@ -66,17 +66,52 @@ protected:
         return -1;
     }
 
-    // Selects the line, sets the value and double-clicks the line, as a player does.
-    void take(const char* line, int value) {
+    QPoint linecentre(const char* line) {
         const int r = row(line);
-        ASSERT_GE(r, 0) << line;
+        EXPECT_GE(r, 0) << line;
         list()->doItemsLayout();
         list()->scrollTo(list()->model()->index(r, 0));
-        const QPoint at = list()->visualRect(list()->model()->index(r, 0)).center();
+        return list()->visualRect(list()->model()->index(r, 0)).center();
+    }
+
+    // Clicks the line, types the value into the dialog's field and double-clicks the line.
+    void take(const char* line, int value) {
+        const QPoint at = linecentre(line);
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
-        dialog.findChild<QSpinBox*>("SpinEdit1")->setValue(value);
+        auto* field = dialog.findChild<QSpinBox*>("SpinEdit1");
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(8, field->height() / 2));
+        retype(QString::number(value));
         QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
     }
+
+    void pressbutton(QWidget* window, const char* name) {
+        auto* button = window->findChild<QPushButton*>(name);
+        ASSERT_NE(nullptr, button) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    // Replaces the text of the focused field, as select-all and typing do.
+    static void retype(const QString& text) {
+        QWidget* field = QApplication::focusWidget();
+        ASSERT_NE(nullptr, field);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, text);
+    }
+
+    // Clicks the value cell of table n's row (from 1).
+    void clickcell(int n, int row) {
+        ValueListEditor* shown = table(n);
+        const QRect cell = shown->visualRect(shown->model()->index(row - 1, 1));
+        QTest::mouseClick(shown->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+    void clickfield(int n) {
+        auto* field = form.findChild<SpinField*>(QString("SpinEdit%1").arg(n));
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(8, field->height() / 2));
+    }
+
+    static void tab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
 
     // Answers the refinement prompt that the next take brings up.
     void answerprompt(const char* utf8) {
@@ -141,7 +176,7 @@ TEST_F(TakingTest, TakingALongerNameDoesNotTakeTheShorterOneInsideIt) {
     ASSERT_EQ(1u, state.takenskills.size());
     open("Label2", [this] {
         EXPECT_GE(row("Бег"), 0);
-        dialog.findChild<QPushButton*>("BitBtn2")->click();
+        pressbutton(&dialog, "BitBtn2");
     });
     EXPECT_EQ(u("Бег с препятствиями=1"), lines(2));
 }
@@ -151,21 +186,15 @@ TEST_F(TakingTest, AFeatureEntersTheTotalOnlyWhenFocusLeavesTheFeatureTable) {
     EXPECT_EQ(u("Бедность=-10"), lines(8));
     EXPECT_EQ(expecttotal(0), total());
 
-    table(8)->setFocus();
-    QApplication::processEvents();
+    clickcell(8, 1);
     EXPECT_EQ(expecttotal(0), total());
-    form.findChild<SpinField*>("SpinEdit1")->setFocus();
-    QApplication::processEvents();
+    tab();
     EXPECT_EQ(expecttotal(-10), total());
 }
 
 TEST_F(TakingTest, TheFeaturePriceIsPrefilledFromTheChosenEdition) {
     open("Label8", [this] {
-        const int r = row("Проклятие (-20/-25/-20)");
-        ASSERT_GE(r, 0);
-        list()->doItemsLayout();
-        list()->scrollTo(list()->model()->index(r, 0));
-        const QPoint at = list()->visualRect(list()->model()->index(r, 0)).center();
+        const QPoint at = linecentre("Проклятие (-20/-25/-20)");
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
     });
@@ -176,18 +205,17 @@ TEST_F(TakingTest, CancellingAnAttributeOpeningStillRecountsTheSkills) {
     open("Label1", [this] { take("Атлетика", 1); });
     EXPECT_EQ(expecttotal(1), total());
     // A level typed but not yet cleaned by leaving the table...
-    table(1)->editlines([](Lines& lines) { lines[0] = tocp1251(u("Атлетика=4")); });
+    clickcell(1, 1);
+    retype("4");
     // ...enters the total when an opening of the dialog is cancelled.
-    open("Label5", [this] { dialog.findChild<QPushButton*>("BitBtn2")->click(); });
+    open("Label5", [this] { pressbutton(&dialog, "BitBtn2"); });
     EXPECT_EQ(expecttotal(10), total());
 }
 
 TEST_F(TakingTest, AWholeCharacterCostsWhatTheRulesSay) {
     for (int n = 1; n <= 7; ++n) {
-        auto* edit = form.findChild<SpinField*>(QString("SpinEdit%1").arg(n));
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, "3");
+        clickfield(n);
+        retype("3");
     }
     EXPECT_EQ(expecttotal(7 * 25), total());
     open("Label4", [this] {
@@ -197,9 +225,8 @@ TEST_F(TakingTest, AWholeCharacterCostsWhatTheRulesSay) {
     EXPECT_EQ(u("Магическая школа (Огонь)=2"), lines(4));
     EXPECT_EQ(expecttotal(7 * 25 + 3 * 4), total());
     open("Label8", [this] { take("Острое зрение (5/10/5)", 5); });
-    table(8)->setFocus();
-    form.findChild<SpinField*>("SpinEdit1")->setFocus();
-    QApplication::processEvents();
+    clickcell(8, 1);
+    clickfield(1);
     EXPECT_EQ(expecttotal(7 * 25 + 12 + 5), total());
 }
 

@@ -5,21 +5,19 @@
 #include <QGroupBox>
 #include <QHideEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
 
-#include "catalogue/intsyntax.h"
 #include "linelist.h"
 #include "specprompt.h"
 #include "ui/encoding.h"
 #include "ui/errorbox.h"
 #include "ui/fonts.h"
+#include "valuefield.h"
 
 namespace {
 
@@ -40,20 +38,6 @@ void setlabeltext(QLabel* label, const std::string& text) {
     label->setText(fromcp1251(text));
     label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
 }
-
-// The value field takes any whole number as typed; reading it brings the number within the
-// bounds, so a typed 100 is a price of 70, not the 10 a stock spin box would keep.
-class ValueField : public QSpinBox {
-public:
-    using QSpinBox::QSpinBox;
-
-protected:
-    QValidator::State validate(QString& text, int& pos) const override {
-        const QValidator::State state = QSpinBox::validate(text, pos);
-        if (state != QValidator::Invalid || !isinteger(tocp1251(text))) return state;
-        return QValidator::Intermediate;
-    }
-};
 
 }  // namespace
 
@@ -165,14 +149,15 @@ int TForm2::selected() const { return list_->selected(); }
 
 std::string TForm2::linetext(int position) const { return list_->linetext(position); }
 
-void TForm2::setbounds(int lower, int upper) { spin_->setRange(lower, upper); }
-
-// Read from the text, which may be mid-edit: no number reads as the lower bound.
-int TForm2::value() const {
-    const auto typed = parseint(tocp1251(spin_->cleanText()));
-    if (!typed) return spin_->minimum();
-    return std::clamp(*typed, spin_->minimum(), spin_->maximum());
+// The value carried over is the one read, as typed, brought within the new bounds.
+void TForm2::setbounds(int lower, int upper) {
+    const int carried = spin_->typedvalue();
+    spin_->setRange(lower, upper);
+    spin_->setValue(carried);
 }
+
+// Read from the text, which may be mid-edit.
+int TForm2::value() const { return spin_->typedvalue(); }
 
 void TForm2::setvalue(int value) { spin_->setValue(value); }
 

@@ -14,8 +14,8 @@ class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class QSpinBox;
 class LineList;
+class ValueField;
 
 // The selection dialog: created once, hidden between openings. pick() opens it modally
 // over the caller's picksource and returns the result (1 taken, 7 cancelled, 2 closed).
@@ -63,7 +63,7 @@ private:
     void hidedialog() override;
 
     LineList* list_;
-    QSpinBox* spin_;
+    ValueField* spin_;
     QLabel* label1_;
     QLabel* label2_;
     QGroupBox* radio_;

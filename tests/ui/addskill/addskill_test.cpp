@@ -63,16 +63,29 @@ protected:
     QListView* list() { return child<QListView>("ListBox1"); }
     QSpinBox* spin() { return child<QSpinBox>("SpinEdit1"); }
 
-    void select(int row) {
-        list()->setFocus();
-        list()->selectionModel()->select(list()->model()->index(row, 0),
-                                         QItemSelectionModel::ClearAndSelect);
+    QPoint linecentre(int row) {
+        list()->doItemsLayout();
+        list()->scrollTo(list()->model()->index(row, 0));
+        return list()->visualRect(list()->model()->index(row, 0)).center();
+    }
+    void clickline(int row) {
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, linecentre(row));
     }
     void doubleclick(int row) {
-        list()->doItemsLayout();
-        const QPoint at = list()->visualRect(list()->model()->index(row, 0)).center();
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
+        clickline(row);
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, linecentre(row));
+    }
+    void press(const char* button) {
+        QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
+    }
+    // Clicks into the value field and types over its text.
+    void typevalue(const char* text) {
+        QTest::mouseClick(spin(), Qt::LeftButton, {}, QPoint(8, spin()->height() / 2));
+        QWidget* field = QApplication::focusWidget();
+        ASSERT_EQ(spin(), field);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, text);
     }
 
     AppState state;
@@ -140,7 +153,7 @@ TEST_F(TForm2Test, EachModeShowsItsTexts) {
                     spin()->maximum(),
                     list()->model()->rowCount(),
                     fits("Label1") && fits("Label2")};
-            child<QPushButton>("BitBtn2")->click();
+            press("BitBtn2");
         };
     };
     Seen skills, feats;
@@ -168,7 +181,7 @@ TEST_F(TForm2Test, TabGoesThroughListValueEditionsAndButtons) {
                                         "BitBtn2"};
     QStringList visited;
     pick("Label8", [&] {
-        list()->setFocus();
+        clickline(0);
         for (int step = 0; step < 7; ++step) {
             QWidget* widget = QApplication::focusWidget();
             while (widget != nullptr && !controls.contains(widget->objectName())) {
@@ -178,7 +191,7 @@ TEST_F(TForm2Test, TabGoesThroughListValueEditionsAndButtons) {
             if (visited.isEmpty() || visited.back() != name) visited << name;
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        child<QPushButton>("BitBtn2")->click();
+        press("BitBtn2");
     });
     EXPECT_EQ("ListBox1 SpinEdit1 RadioGroup1 BitBtn1 BitBtn2 ListBox1",
               visited.mid(0, 6).join(' '));
@@ -189,7 +202,7 @@ TEST_F(TForm2Test, EscapeLeavesItOpenCancelAndCloseBoxEndIt) {
     const int cancelled = pick("Label3", [&] {
         QTest::keyClick(list(), Qt::Key_Escape);
         open = dialog.isVisible();
-        child<QPushButton>("BitBtn2")->click();
+        press("BitBtn2");
     });
     EXPECT_TRUE(open);
     EXPECT_EQ(7, cancelled);
@@ -198,21 +211,6 @@ TEST_F(TForm2Test, EscapeLeavesItOpenCancelAndCloseBoxEndIt) {
     EXPECT_EQ(2, pick("Label3", [this] { dialog.close(); }));
     EXPECT_EQ(2, counts);
     EXPECT_TRUE(state.takenskills.empty());
-}
-
-TEST_F(TForm2Test, EnterPressesOkAndTakesAtTheTypedLevel) {
-    const int result = pick("Label3", [this] {
-        select(1);
-        spin()->setFocus();
-        spin()->selectAll();
-        QTest::keyClicks(spin(), "3");
-        QTest::keyClick(spin(), Qt::Key_Return);
-    });
-    EXPECT_EQ(1, result);
-    ASSERT_EQ(1u, state.takenskills.size());
-    EXPECT_EQ(kHurdles, state.takenskills[0].name);
-    EXPECT_EQ(3, state.takenskills[0].level);
-    EXPECT_EQ(1, counts);
 }
 
 TEST_F(TForm2Test, DoubleClickTakesTheEntryOfTheClickedLineOnly) {
@@ -226,40 +224,100 @@ TEST_F(TForm2Test, DoubleClickTakesTheEntryOfTheClickedLineOnly) {
     EXPECT_EQ(kRun, state.takenskills[1].name);
 }
 
-TEST_F(TForm2Test, TypedPriceIsBroughtToTheNearestBoundAndNoNumberToTheLower) {
+TEST_F(TForm2Test, TypedValueIsTakenWithinTheBoundsOnEveryWayOfTaking) {
+    enum class Way { DoubleClick, EnterInField, EnterInList, Ok };
     struct Case {
+        const char* source;
         const char* typed;
-        int price;
+        Way way;
+        int taken;
     };
-    const Case cases[] = {{"", -70}, {"-", -70}, {"100", 70}, {"-80", -70}, {"35", 35}};
+    const Case cases[] = {
+        {"Label3", "9", Way::DoubleClick, 5},
+        {"Label3", "9", Way::EnterInField, 5},
+        {"Label3", "9", Way::Ok, 5},
+        {"Label3", "", Way::DoubleClick, 1},
+        {"Label3", "0", Way::EnterInList, 1},
+        {"Label3", "3", Way::EnterInField, 3},
+        {"Label8", "100", Way::DoubleClick, 70},
+        {"Label8", "100", Way::EnterInField, 70},
+        {"Label8", "-100", Way::Ok, -70},
+        {"Label8", "-100", Way::EnterInList, -70},
+        {"Label8", "", Way::DoubleClick, -70},
+        {"Label8", "-", Way::Ok, -70},
+        {"Label8", "35", Way::EnterInField, 35},
+    };
     for (const Case& c : cases) {
+        state.takenskills.clear();
         state.takenfeats.clear();
-        pick("Label8", [this, &c] {
-            select(1);
-            QLineEdit* edit = spin()->findChild<QLineEdit*>();
-            edit->setFocus();
-            edit->clear();
-            QTest::keyClicks(edit, c.typed);
-            child<QPushButton>("BitBtn1")->click();
+        const int result = pick(c.source, [this, &c] {
+            clickline(1);
+            typevalue(c.typed);
+            switch (c.way) {
+                case Way::DoubleClick:
+                    doubleclick(1);
+                    break;
+                case Way::EnterInField:
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                    break;
+                case Way::EnterInList:
+                    clickline(1);
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                    break;
+                case Way::Ok:
+                    press("BitBtn1");
+                    break;
+            }
         });
-        ASSERT_EQ(1u, state.takenfeats.size()) << c.typed;
-        EXPECT_EQ(c.price, state.takenfeats[0].price) << c.typed;
+        const std::string what = std::string(c.source) + " '" + c.typed + "'";
+        ASSERT_EQ(1, result) << what;
+        const bool skills = std::string(c.source) != "Label8";
+        ASSERT_EQ(skills ? 1u : 0u, state.takenskills.size()) << what;
+        ASSERT_EQ(skills ? 0u : 1u, state.takenfeats.size()) << what;
+        EXPECT_EQ(c.taken, skills ? state.takenskills[0].level : state.takenfeats[0].price) << what;
+        // The field shows the number taken, which the next opening carries over.
+        EXPECT_EQ(c.taken, spin()->value()) << what;
     }
 }
 
-TEST_F(TForm2Test, PickingAnEditionPrefillsThePrice) {
-    int first = 0, third = 0;
-    pick("Label8", [&] {
-        list()->setFocus();
-        QTest::keyClick(list(), Qt::Key_Down);  // selects line 0
-        QTest::keyClick(list(), Qt::Key_Down);
-        first = spin()->value();
-        QTest::mouseClick(dialog.findChildren<QRadioButton*>()[2], Qt::LeftButton);
-        third = spin()->value();
-        child<QPushButton>("BitBtn2")->click();
+TEST_F(TForm2Test, TheValueTakenCarriesOverBroughtWithinTheNextBounds) {
+    pick("Label8", [this] {
+        clickline(1);
+        typevalue("100");
+        doubleclick(1);
     });
-    EXPECT_EQ(10, first);
-    EXPECT_EQ(30, third);
+    QString level;
+    pick("Label3", [&] {
+        level = spin()->text();
+        press("BitBtn2");
+    });
+    EXPECT_EQ("5", level);
+}
+
+TEST_F(TForm2Test, SelectingALineProposesThePriceOfItsOwnFeature) {
+    addfeat(state.catalogue, w1251("Дар").str(), {40, 50, 60});
+    int first = 0, second = 0, edition = 0, shifted = 0;
+    pick("Label8", [&] {
+        clickline(0);  // the first line of the first opening
+        first = spin()->value();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        second = spin()->value();
+        QTest::mouseClick(dialog.findChildren<QRadioButton*>()[2], Qt::LeftButton);
+        edition = spin()->value();
+        doubleclick(1);
+    });
+    ASSERT_EQ(1u, state.takenfeats.size());
+    EXPECT_EQ(30, state.takenfeats[0].price);
+    // "Удача" is hidden now: its position shows "Дар", which proposes its own price.
+    pick("Label8", [&] {
+        clickline(1);
+        shifted = spin()->value();
+        press("BitBtn2");
+    });
+    EXPECT_EQ(-5, first);
+    EXPECT_EQ(10, second);
+    EXPECT_EQ(30, edition);
+    EXPECT_EQ(60, shifted);
 }
 
 TEST_F(TForm2Test, DoubleClickOnNoLineShowsTheIndexError) {
@@ -273,7 +331,7 @@ TEST_F(TForm2Test, DoubleClickOnNoLineShowsTheIndexError) {
         });
         QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, {20, 20});
         EXPECT_TRUE(dialog.isVisible());
-        child<QPushButton>("BitBtn1")->click();
+        press("BitBtn1");
     });
     EXPECT_EQ("List index out of bounds (-1)", shown);
     EXPECT_EQ(7, result);
@@ -305,7 +363,7 @@ TEST_F(TForm2Test, HundredThousandLinesOpen) {
     pick("Label8", [&] {
         lines = list()->model()->rowCount();
         list()->scrollToBottom();
-        child<QPushButton>("BitBtn2")->click();
+        press("BitBtn2");
     });
     EXPECT_EQ(100002, lines);
 }
