@@ -12,6 +12,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
+#include <QWindow>
 #include <functional>
 #include <memory>
 
@@ -349,4 +351,39 @@ TEST_F(MainWindowTest, TakenFeatureIsAppendedAndCountsOnlyAfterLeavingTheTable) 
     QTest::mouseClick(caption(8), Qt::LeftButton);
     EXPECT_EQ(2u, table(8)->lines().size());
     EXPECT_EQ(totalof(-15), total());
+}
+
+TEST_F(MainWindowTest, ArrowClickDuringAFailingRecountStepsOnceAndTheWindowWorksOn) {
+    showactive();
+    takeskill(1, "Бег", 2, 1);
+    clickcell(table(1), 0);
+    retype("");
+    // Window events, as the window system sends them. The press on the arrow moves the focus
+    // out of the table, and the recount's box holds back the main window's events, the
+    // player's release of the arrow among them; then the player clicks OK.
+    QWindow* window = form->windowHandle();
+    QToolButton* up = spin(2)->findChildren<QToolButton*>().at(0);
+    const QPoint onup = up->mapTo(form.get(), up->rect().center());
+    BoxWatch boxes([window, onup](QMessageBox* box) {
+        QTest::mouseRelease(window, Qt::LeftButton, {}, onup);
+        const QAbstractButton* ok = box->button(QMessageBox::Ok);
+        QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {},
+                          ok->mapTo(box, ok->rect().center()));
+    });
+    QTest::mousePress(window, Qt::LeftButton, {}, onup);
+    // As the window manager does once the box is gone.
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_EQ(1u, boxes.seen.size());
+    EXPECT_EQ("'' is not a valid integer value.", boxes.seen[0].text);
+    EXPECT_EQ("2", spin(2)->text());
+    EXPECT_FALSE(up->isDown());
+
+    clickcell(table(1), 0);
+    type("3");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(1u, boxes.seen.size());
+    EXPECT_EQ(cp("Бег=3"), table(1)->lines()[0]);
+    EXPECT_EQ("2", spin(2)->text());
+    EXPECT_EQ(totalof(10 + 6), total());
 }
