@@ -387,3 +387,34 @@ TEST_F(MainWindowTest, ArrowClickDuringAFailingRecountStepsOnceAndTheWindowWorks
     EXPECT_EQ("2", spin(2)->text());
     EXPECT_EQ(totalof(10 + 6), total());
 }
+
+TEST_F(MainWindowTest, EscapeRestoresTheCellAfterTheMenuBarWasLeftWithEscape) {
+    showactive();
+    takeskill(1, "Бег", 3, 1);
+    const struct {
+        const char* how;
+        std::function<void()> openmenu;
+    } ways[] = {
+        {"a click on the menu bar", [this] { choose({"N2"}); }},
+        {"Alt, then Down",
+         [] {
+             press(Qt::Key_Alt);
+             press(Qt::Key_Down);
+         }},
+    };
+    for (const auto& way : ways) {
+        player::typeincell(table(1), 0, "5");
+        EXPECT_EQ(cp("Бег=35"), table(1)->lines()[0]);
+        way.openmenu();
+        ASSERT_NE(nullptr, QApplication::activePopupWidget()) << way.how;
+        // The drop-down closes, then the menu bar is left.
+        press(Qt::Key_Escape);
+        press(Qt::Key_Escape);
+        ASSERT_EQ(table(1)->editor(), QApplication::focusWidget()) << way.how;
+        type("7");
+        EXPECT_EQ(cp("Бег=357"), table(1)->lines()[0]) << way.how;
+        press(Qt::Key_Escape);
+        EXPECT_EQ(cp("Бег=3"), table(1)->lines()[0]) << way.how;
+        EXPECT_EQ("3", table(1)->editor()->text()) << way.how;
+    }
+}
