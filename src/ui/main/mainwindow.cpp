@@ -11,6 +11,7 @@
 
 #include "captionlabel.h"
 #include "catalogue/catalogue.h"
+#include "focusleave.h"
 #include "help.h"
 #include "layout.h"
 #include "sheet/sheet.h"
@@ -170,6 +171,7 @@ void TForm1::settaborder() {
 
 void TForm1::createmenu() {
     menu_ = buildmainmenu(menuBar());
+    returnfocusfrommenu(menuBar());
     for (const RuleHandler& handler : kRuleHandlers) {
         connect(menuitem(menu_, handler.item), &QAction::triggered, this,
                 guard([this, &handler] { ruleclick(handler); }));

@@ -418,3 +418,23 @@ TEST_F(MainWindowTest, EscapeRestoresTheCellAfterTheMenuBarWasLeftWithEscape) {
         EXPECT_EQ("3", table(1)->editor()->text()) << way.how;
     }
 }
+
+TEST_F(MainWindowTest, HelpFromTheKeyboardMenuGivesTheFocusBackToItsField) {
+    showactive();
+    press(Qt::Key_Tab);
+    ASSERT_EQ(spin(2), QApplication::focusWidget());
+    {
+        BoxWatch boxes;
+        // Alt puts the menu bar under the keyboard; Left wraps round to "Помощь".
+        press(Qt::Key_Alt);
+        press(Qt::Key_Left);
+        press(Qt::Key_Return);
+        ASSERT_EQ(1u, boxes.seen.size());
+    }
+    // As the window manager does once the box is gone.
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_EQ(spin(2), QApplication::focusWidget());
+    retype("3");
+    EXPECT_EQ(totalof(25), total());
+}
