@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QWidget>
+#include <utility>
 
 namespace {
 
@@ -27,4 +29,19 @@ void onfocusleave(QWidget* widget, std::function<void()> handler) {
                          if (now->window() != widget->window() || ismenu(now)) return;
                          handler();
                      });
+}
+
+void returnfocusfrommenu(QMenuBar* menubar) {
+    auto follow = [menubar, from = QPointer<QWidget>()](QWidget* old, QWidget* now) mutable {
+        if (now == menubar) {
+            if (old != nullptr && old->window() == menubar->window()) from = old;
+            return;
+        }
+        // The window is no longer active, so this only sets the focus it gives back when it
+        // is active again; no focus event fires now.
+        if (old == menubar && from && !menubar->window()->isActiveWindow()) {
+            from->setFocus(Qt::OtherFocusReason);
+        }
+    };
+    QObject::connect(qApp, &QApplication::focusChanged, menubar, std::move(follow));
 }

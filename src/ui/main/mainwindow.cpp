@@ -5,12 +5,13 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTimer>
+#include <QWindow>
 #include <string>
 #include <vector>
 
 #include "captionlabel.h"
 #include "catalogue/catalogue.h"
+#include "focusleave.h"
 #include "help.h"
 #include "layout.h"
 #include "sheet/sheet.h"
@@ -170,6 +171,7 @@ void TForm1::settaborder() {
 
 void TForm1::createmenu() {
     menu_ = buildmainmenu(menuBar());
+    returnfocusfrommenu(menuBar());
     for (const RuleHandler& handler : kRuleHandlers) {
         connect(menuitem(menu_, handler.item), &QAction::triggered, this,
                 guard([this, &handler] { ruleclick(handler); }));
@@ -181,27 +183,41 @@ void TForm1::createmenu() {
 }
 
 void TForm1::placewindow() {
-    resize(kOuterSize);
-    const QRect screen = this->screen()->availableGeometry();
-    move(screen.center() - QPoint(kOuterSize.width() / 2, kOuterSize.height() / 2));
+    centre(QMargins());
     // The first layout, before the window is ever shown.
     layout()->activate();
     guarded([this] { FormResize(); });
 }
 
-void TForm1::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (!framefitted_) QTimer::singleShot(0, this, [this] { fitframe(); });
+void TForm1::centre(const QMargins& frame) {
+    const QRect outer(QPoint(), kOuterSize);
+    const QRect screen = this->screen()->availableGeometry();
+    setGeometry(outer.translated(screen.center() - outer.center()).marginsRemoved(frame));
+}
+
+bool TForm1::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowActivate:
+            fitframe();
+            break;
+        default:
+            break;
+    }
+    return handled;
 }
 
 void TForm1::fitframe() {
-    // The outer size counts the window manager's frame, known only once shown.
+    // The outer size counts the window manager's frame, known only some events after the
+    // window is shown, once the manager has framed it; without a manager there is none.
+    if (framefitted_ || !isVisible() || windowHandle() == nullptr) return;
+    const QMargins frame = windowHandle()->frameMargins();
+    if (frame.isNull()) return;
     framefitted_ = true;
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.width() <= 0 && frame.height() <= 0) return;
-    resize(kOuterSize - frame);
-    const QRect screen = this->screen()->availableGeometry();
-    move(screen.center() - QPoint(kOuterSize.width() / 2, kOuterSize.height() / 2));
+    centre(frame);
 }
 
 void TForm1::MainMenu1Change() {

@@ -30,8 +30,8 @@ public:
     void skillcount();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void createcaptions();
@@ -40,6 +40,7 @@ private:
     void createmenu();
     void settaborder();
     void placewindow();
+    void centre(const QMargins& frame);
     void fitframe();
 
     void MainMenu1Change();

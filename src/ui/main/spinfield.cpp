@@ -52,11 +52,19 @@ QToolButton* SpinField::addbutton(Qt::ArrowType arrow, int step, const char* nam
     button->setAutoRepeatDelay(kRepeatDelay);
     button->setAutoRepeatInterval(kRepeatInterval);
     // pressed() comes at the press and again at every repeat.
-    connect(button, &QToolButton::pressed, this, [this, step] {
-        setFocus(Qt::MouseFocusReason);
-        stepby(step);
-    });
+    connect(button, &QToolButton::pressed, this,
+            [this, button, step] { arrowpressed(*button, step); });
     return button;
+}
+
+void SpinField::arrowpressed(QToolButton& button, int step) {
+    // A repeat while a box is up would step behind it.
+    if (QApplication::activeModalWidget() != nullptr) return;
+    setFocus(Qt::MouseFocusReason);
+    // Moving the focus here may have left a table whose recount showed an error box, and
+    // the box took the release. Then the click is over: one step, and no repeat.
+    if (!QGuiApplication::mouseButtons().testFlag(Qt::LeftButton)) button.setDown(false);
+    stepby(step);
 }
 
 void SpinField::placebuttons() {

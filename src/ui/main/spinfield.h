@@ -34,6 +34,7 @@ protected:
 
 private:
     QToolButton* addbutton(Qt::ArrowType arrow, int step, const char* name);
+    void arrowpressed(QToolButton& button, int step);
     void placebuttons();
     bool accepts(const QString& typed) const;
     void clampifoutside();

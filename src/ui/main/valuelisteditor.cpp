@@ -16,8 +16,16 @@
 
 namespace {
 
+// The focus coming back from another window, a drop-down or the menu bar left with Escape.
 bool returning(const QFocusEvent& event) {
-    return event.reason() == Qt::ActiveWindowFocusReason || event.reason() == Qt::PopupFocusReason;
+    switch (event.reason()) {
+        case Qt::ActiveWindowFocusReason:
+        case Qt::PopupFocusReason:
+        case Qt::MenuBarFocusReason:
+            return true;
+        default:
+            return false;
+    }
 }
 
 constexpr int kKey = 0;

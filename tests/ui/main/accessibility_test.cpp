@@ -90,7 +90,7 @@ protected:
         QTRY_VERIFY(ran);
         EXPECT_FALSE(dialog->isVisible());
     }
-    void cancel() { dialog->findChild<QPushButton*>("BitBtn2")->click(); }
+    void cancel() { QTest::mouseClick(dialog->findChild<QPushButton*>("BitBtn2"), Qt::LeftButton); }
 
     std::unique_ptr<TForm2> dialog;
 };
@@ -153,7 +153,9 @@ TEST_F(AccessibilityTest, TotalLineReadsTheCurrentTotal) {
     EXPECT_EQ(QAccessible::StaticText, total->role());
     EXPECT_EQ(u("Требуется плюшек: 0"), total->text(QAccessible::Name));
     EXPECT_FALSE(total->text(QAccessible::Description).isEmpty());
-    find<SpinField>("SpinEdit2")->setText("3");
+    showactive();
+    player::clickinto(find<SpinField>("SpinEdit2"));
+    player::retype("3");
     EXPECT_NE(u("Требуется плюшек: 0"), total->text(QAccessible::Name));
     EXPECT_EQ(find<QLabel>("Label9")->text(), total->text(QAccessible::Name));
 }
@@ -176,15 +178,19 @@ TEST_F(AccessibilityTest, TabStopsSpeakFieldsOneToSevenThenTablesOneToEight) {
 }
 
 TEST_F(AccessibilityTest, CellEditorIsNamedAfterItsRowAndFollowsNewRows) {
+    showactive();
+    FakePick taking(state);
+    form->setpickdialog(&taking);
     struct Case {
         int table;
-        const char* key;
+        const char* name;
+        const char* spec;
         const char* empty;
         const char* taken;
     };
     const Case cases[] = {
-        {3, "Акробатика", "уровень", "Акробатика: уровень"},
-        {8, "Враг (сосед)", "цена", "Враг (сосед): цена"},
+        {3, "Акробатика", "", "уровень", "Акробатика: уровень"},
+        {8, "Враг", "сосед", "цена", "Враг (сосед): цена"},
     };
     for (const Case& c : cases) {
         ValueListEditor* view = table(c.table);
@@ -193,7 +199,15 @@ TEST_F(AccessibilityTest, CellEditorIsNamedAfterItsRowAndFollowsNewRows) {
         EXPECT_EQ(u(c.empty), editor->text(QAccessible::Name));
         EXPECT_EQ(tablename(c.table), editor->text(QAccessible::Description));
 
-        view->insertrow(tocp1251(u(c.key)), "2");
+        taking.next = [&c](AppState& s) {
+            if (c.table == 8) {
+                s.takenfeats.push_back({tocp1251(u(c.name)), tocp1251(u(c.spec)), 2});
+            } else {
+                s.takenskills.push_back({2, 2, tocp1251(u(c.name)), tocp1251(u(c.spec))});
+            }
+            return 1;
+        };
+        QTest::mouseClick(find<QWidget>(QString("Label%1").arg(c.table)), Qt::LeftButton);
         editor = accessible(view->editor());
         EXPECT_EQ(u(c.taken), editor->text(QAccessible::Name));
         EXPECT_EQ(tablename(c.table), editor->text(QAccessible::Description));

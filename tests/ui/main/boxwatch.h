@@ -7,7 +7,7 @@
 #include <vector>
 
 // Closes every modal message box that opens while it lives and remembers what each showed.
-// `whileopen` runs once per box before it is closed.
+// `whileopen` runs once per box before it is closed, and may close it itself.
 class BoxWatch {
 public:
     struct Seen {
@@ -31,8 +31,11 @@ private:
         if (box == nullptr || !box->isVisible()) return;
         seen.push_back({box->windowTitle(), box->text(), box->icon(),
                         static_cast<int>(box->buttons().size())});
+        // `whileopen` may wait, and the same box must not count twice meanwhile.
+        timer_.stop();
         if (whileopen_) whileopen_(box);
-        box->done(QMessageBox::Ok);
+        if (box->isVisible()) box->done(QMessageBox::Ok);
+        timer_.start();
     }
 
     std::function<void(QMessageBox*)> whileopen_;

@@ -12,6 +12,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
+#include <QWindow>
 #include <functional>
 #include <memory>
 
@@ -23,29 +25,18 @@
 #include "ui/main/layout.h"
 #include "ui/main/spinfield.h"
 #include "ui/main/valuelisteditor.h"
-#include "ui/pickdialog.h"
 #include "windowfixture.h"
 
 namespace {
 
+using player::clickcell;
+using player::clickinto;
+using player::press;
+using player::retype;
+using player::type;
+
 QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 std::string cp(const char* utf8) { return tocp1251(u(utf8)); }
-
-// Stands in for the selection dialog: records the caption it was opened for and takes
-// whatever the test says.
-class FakePick : public PickDialog {
-public:
-    explicit FakePick(AppState& state) : state_(state) {}
-    int pick() override {
-        sources.push_back(state_.picksource);
-        return next ? next(state_) : 7;
-    }
-    std::function<int(AppState&)> next;
-    std::vector<std::string> sources;
-
-private:
-    AppState& state_;
-};
 
 class MainWindowTest : public WindowFixture {
 protected:
@@ -76,12 +67,29 @@ protected:
         return checked;
     }
 
-    void leave(ValueListEditor* from) {
-        from->setFocus();
-        spin(1)->setFocus();
+    // Clicks caption n while the dialog stands ready to take a skill at `level`.
+    void takeskill(int n, const char* name, int level, int price) {
+        form->setpickdialog(&dialog);
+        dialog.next = [=](AppState& s) {
+            s.takenskills.push_back({level, price, cp(name), ""});
+            return 1;
+        };
+        QTest::mouseClick(caption(n), Qt::LeftButton);
+    }
+    void takefeat(const char* name, const char* spec, int price) {
+        form->setpickdialog(&dialog);
+        dialog.next = [=](AppState& s) {
+            s.takenfeats.push_back({cp(name), cp(spec), price});
+            return 1;
+        };
+        QTest::mouseClick(caption(8), Qt::LeftButton);
     }
 
+    // Leaves the table the focus is in by a click into the first attribute field.
+    void leave() { clickinto(spin(1)); }
+
     QTemporaryDir dir;
+    FakePick dialog{state};
 };
 
 }  // namespace
@@ -125,76 +133,87 @@ TEST_F(MainWindowTest, MenuTreeHasItsPlacesAndTheExitShortcut) {
 }
 
 TEST_F(MainWindowTest, RuleItemsSetTheirMarksThenRecomputeBothSums) {
+    showactive();
     EXPECT_EQ(QStringList({"N12", "N111", "N121"}), checkedmarks());
     EXPECT_EQ(totalof(0), total());
     // A taken skill of unit price 2 at level 3: 12 progressive, 6 constant.
-    state.takenskills.push_back({3, 2, cp("Бег"), ""});
-    table(1)->appendline(cp("Бег=3"));
+    takeskill(1, "Бег", 3, 2);
+    EXPECT_EQ(totalof(12), total());
 
     const struct {
-        const char* item;
+        std::vector<const char*> path;
         QStringList checked;
         int total;
     } steps[] = {
-        {"N21", {"N21", "N221", "N121"}, -35 + 12}, {"N14", {"N21", "N221", "N14"}, -35 + 6},
-        {"N13", {"N13", "N221", "N14"}, -70 + 6},   {"N11", {"N11", "N111", "N14"}, 0 + 6},
-        {"N121", {"N11", "N111", "N121"}, 0 + 12},  {"N12", {"N12", "N111", "N121"}, 0 + 12},
-        {"N12", {"N12", "N111", "N121"}, 0 + 12},
+        {{"N2", "N221", "N21"}, {"N21", "N221", "N121"}, -35 + 12},
+        {{"N3", "N14"}, {"N21", "N221", "N14"}, -35 + 6},
+        {{"N2", "N221", "N13"}, {"N13", "N221", "N14"}, -70 + 6},
+        {{"N2", "N111", "N11"}, {"N11", "N111", "N14"}, 0 + 6},
+        {{"N3", "N121"}, {"N11", "N111", "N121"}, 0 + 12},
+        {{"N2", "N111", "N12"}, {"N12", "N111", "N121"}, 0 + 12},
+        {{"N2", "N111", "N12"}, {"N12", "N111", "N121"}, 0 + 12},
     };
     for (const auto& step : steps) {
-        item(step.item)->trigger();
-        EXPECT_EQ(step.checked, checkedmarks()) << step.item;
-        EXPECT_EQ(totalof(step.total), total()) << step.item;
+        choose(step.path);
+        EXPECT_EQ(step.checked, checkedmarks()) << step.path.back();
+        EXPECT_EQ(totalof(step.total), total()) << step.path.back();
         for (int n = 1; n <= 7; ++n) EXPECT_EQ("1", spin(n)->text());
     }
-    // An item already checked still recomputes.
-    table(1)->editlines([](Lines& lines) { lines[0] = cp("Бег=2"); });
-    item("N12")->trigger();
+    // An item already checked still recomputes, reading the level typed into the cell.
+    clickcell(table(1), 0);
+    retype("2");
+    choose({"N2", "N111", "N12"});
     EXPECT_EQ(totalof(6), total());
 }
 
-TEST_F(MainWindowTest, SubMenuItemsKeepTheirMarksWhenTriggered) {
-    item("N111")->trigger();
-    item("N221")->trigger();
+TEST_F(MainWindowTest, SubMenuItemsKeepTheirMarksWhenClicked) {
+    showactive();
+    choose({"N2", "N111"});
+    player::closemenus();
+    choose({"N2", "N221"});
+    player::closemenus();
     EXPECT_EQ(QStringList({"N12", "N111", "N121"}), checkedmarks());
 }
 
 TEST_F(MainWindowTest, AttributeChangesAndLeavingTablesUpdateTheTotal) {
     showactive();
-    spin(1)->setFocus();
-    spin(1)->selectAll();
-    QTest::keyClicks(spin(1), "3");
+    clickinto(spin(1));
+    retype("3");
     EXPECT_EQ(totalof(25), total());
 
-    state.takenskills.push_back({1, 1, cp("Бег"), ""});
-    table(2)->appendline(cp("Бег=1"));
-    table(2)->setFocus();
-    table(2)->editor()->selectAll();
-    QTest::keyClicks(table(2)->editor(), "9");
-    spin(1)->setFocus();
+    takeskill(2, "Бег", 1, 1);
+    clickcell(table(2), 0);
+    retype("9");
+    leave();
     EXPECT_EQ(cp("Бег=5"), table(2)->lines()[0]);
     EXPECT_EQ("5", table(2)->editor()->text());
     EXPECT_EQ(totalof(25 + 15), total());
 
-    table(8)->editlines([](Lines& lines) { lines = {cp("А=-10"), cp("Б=x")}; });
-    leave(table(8));
+    takefeat("А", "", -10);
+    takefeat("Б", "", 3);
+    clickcell(table(8), 1);
+    retype("x");
+    leave();
     EXPECT_EQ(cp("Б=0"), table(8)->lines()[1]);
     EXPECT_EQ(totalof(25 + 15 - 10), total());
     // An emptied price stops the feature sum; the total stays.
-    table(8)->editlines([](Lines& lines) { lines = {cp("А=5"), cp("Б=")}; });
-    leave(table(8));
+    clickcell(table(8), 0);
+    retype("5");
+    clickcell(table(8), 1);
+    retype("");
+    leave();
+    EXPECT_EQ((Lines{cp("А=5"), cp("Б=")}), table(8)->lines());
     EXPECT_EQ(totalof(25 + 15 - 10), total());
 }
 
 TEST_F(MainWindowTest, EmptiedLevelShowsTheConversionErrorAndKeepsTheTotal) {
     showactive();
-    state.takenskills.push_back({2, 1, cp("Бег"), ""});
-    table(1)->appendline(cp("Бег=2"));
-    leave(table(1));
+    takeskill(1, "Бег", 2, 1);
     EXPECT_EQ(totalof(3), total());
-    table(1)->editlines([](Lines& lines) { lines[0] = cp("Бег="); });
+    clickcell(table(1), 0);
+    retype("");
     BoxWatch boxes;
-    leave(table(1));
+    press(Qt::Key_Tab);
     ASSERT_EQ(1u, boxes.seen.size());
     EXPECT_EQ("'' is not a valid integer value.", boxes.seen[0].text);
     EXPECT_EQ(totalof(3), total());
@@ -251,7 +270,7 @@ TEST_F(MainWindowTest, HelpIsAPlainBoxWithTheHelpText) {
     showactive();
     QSignalSpy exits(item("N5"), &QAction::triggered);
     BoxWatch boxes([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier); });
-    item("N6")->trigger();
+    choose({"N6"});
     ASSERT_EQ(1u, boxes.seen.size());
     EXPECT_EQ(apptitle(), boxes.seen[0].title);
     EXPECT_EQ(fromcp1251(helptext()), boxes.seen[0].text);
@@ -262,14 +281,12 @@ TEST_F(MainWindowTest, HelpIsAPlainBoxWithTheHelpText) {
 
 TEST_F(MainWindowTest, CtrlXInACellEditorEndsTheProgramInsteadOfCutting) {
     showactive();
-    table(1)->setFocus();
-    QTest::keyClicks(table(1)->editor(), "42");
-    table(1)->editor()->selectAll();
+    clickcell(table(1), 0);
+    type("42");
+    press(Qt::Key_A, Qt::ControlModifier);
     QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
     bool timedout = false;
-    QTimer::singleShot(0, form.get(), [&] {
-        QTest::keyClick(table(1)->editor(), Qt::Key_X, Qt::ControlModifier);
-    });
+    QTimer::singleShot(0, form.get(), [] { press(Qt::Key_X, Qt::ControlModifier); });
     QTimer::singleShot(5000, qApp, [&] {
         timedout = true;
         QCoreApplication::exit(1);
@@ -295,56 +312,129 @@ TEST_F(MainWindowTest, MissingCatalogueShowsTheBoxAndTheWindowStillComesUp) {
 }
 
 TEST_F(MainWindowTest, CaptionsDoNothingUntilTheDialogIsSet) {
-    QTest::mouseClick(find<QLabel>("Label3"), Qt::LeftButton);
+    QTest::mouseClick(caption(3), Qt::LeftButton);
     EXPECT_EQ("Label1", state.picksource);
 }
 
 TEST_F(MainWindowTest, TakenSkillsGoInAtTheCurrentRowAndTheSkillSumFollows) {
-    FakePick dialog(state);
-    form->setpickdialog(&dialog);
-    const auto take = [](const char* name, int level) {
-        return [name, level](AppState& s) {
-            s.takenskills.push_back({level, 2, cp(name), ""});
-            return 1;
-        };
-    };
-    dialog.next = take("Акробатика", 2);
-    QTest::mouseClick(find<QLabel>("Label3"), Qt::LeftButton);
+    showactive();
+    takeskill(3, "Акробатика", 2, 2);
     EXPECT_EQ(std::vector<std::string>{"Label3"}, dialog.sources);
     EXPECT_EQ((Lines{cp("Акробатика=2")}), table(3)->lines());
     EXPECT_EQ(totalof(6), total());
 
-    dialog.next = take("Бег", 1);
-    QTest::mouseClick(find<QLabel>("Label3"), Qt::LeftButton);
+    takeskill(3, "Бег", 1, 2);
     EXPECT_EQ((Lines{cp("Бег=1"), cp("Акробатика=2")}), table(3)->lines());
     EXPECT_EQ(totalof(8), total());
 
     // A cancel still recomputes the skill sum.
-    table(3)->editlines([](Lines& lines) { lines[1] = cp("Акробатика=3"); });
+    clickcell(table(3), 1);
+    retype("3");
     dialog.next = [](AppState&) { return 7; };
-    QTest::mouseClick(find<QLabel>("Label3"), Qt::LeftButton);
+    QTest::mouseClick(caption(3), Qt::LeftButton);
     EXPECT_EQ(2u, table(3)->lines().size());
     EXPECT_EQ(totalof(2 + 12), total());
 }
 
 TEST_F(MainWindowTest, TakenFeatureIsAppendedAndCountsOnlyAfterLeavingTheTable) {
     showactive();
-    FakePick dialog(state);
-    form->setpickdialog(&dialog);
-    table(8)->appendline(cp("Хромота=-5"));
-    dialog.next = [](AppState& s) {
-        s.takenfeats.push_back({cp("Богатство"), cp("замок"), -10});
-        return 1;
-    };
-    QTest::mouseClick(find<QLabel>("Label8"), Qt::LeftButton);
-    EXPECT_EQ(std::vector<std::string>{"Label8"}, dialog.sources);
+    takefeat("Хромота", "", -5);
+    takefeat("Богатство", "замок", -10);
+    EXPECT_EQ((std::vector<std::string>{"Label8", "Label8"}), dialog.sources);
     EXPECT_EQ((Lines{cp("Хромота=-5"), cp("Богатство (замок)=-10")}), table(8)->lines());
     EXPECT_EQ(totalof(0), total());
-    leave(table(8));
+    clickcell(table(8), 0);
+    press(Qt::Key_Tab);
     EXPECT_EQ(totalof(-15), total());
 
     dialog.next = [](AppState&) { return 7; };
-    QTest::mouseClick(find<QLabel>("Label8"), Qt::LeftButton);
+    QTest::mouseClick(caption(8), Qt::LeftButton);
     EXPECT_EQ(2u, table(8)->lines().size());
     EXPECT_EQ(totalof(-15), total());
+}
+
+TEST_F(MainWindowTest, ArrowClickDuringAFailingRecountStepsOnceAndTheWindowWorksOn) {
+    showactive();
+    takeskill(1, "Бег", 2, 1);
+    clickcell(table(1), 0);
+    retype("");
+    // Window events, as the window system sends them. The press on the arrow moves the focus
+    // out of the table, and the recount's box holds back the main window's events, the
+    // player's release of the arrow among them; then the player clicks OK.
+    QWindow* window = form->windowHandle();
+    QToolButton* up = spin(2)->findChildren<QToolButton*>().at(0);
+    const QPoint onup = up->mapTo(form.get(), up->rect().center());
+    BoxWatch boxes([window, onup](QMessageBox* box) {
+        QTest::mouseRelease(window, Qt::LeftButton, {}, onup);
+        const QAbstractButton* ok = box->button(QMessageBox::Ok);
+        QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {},
+                          ok->mapTo(box, ok->rect().center()));
+    });
+    QTest::mousePress(window, Qt::LeftButton, {}, onup);
+    // As the window manager does once the box is gone.
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_EQ(1u, boxes.seen.size());
+    EXPECT_EQ("'' is not a valid integer value.", boxes.seen[0].text);
+    EXPECT_EQ("2", spin(2)->text());
+    EXPECT_FALSE(up->isDown());
+
+    clickcell(table(1), 0);
+    type("3");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(1u, boxes.seen.size());
+    EXPECT_EQ(cp("Бег=3"), table(1)->lines()[0]);
+    EXPECT_EQ("2", spin(2)->text());
+    EXPECT_EQ(totalof(10 + 6), total());
+}
+
+TEST_F(MainWindowTest, EscapeRestoresTheCellAfterTheMenuBarWasLeftWithEscape) {
+    showactive();
+    takeskill(1, "Бег", 3, 1);
+    const struct {
+        const char* how;
+        std::function<void()> openmenu;
+    } ways[] = {
+        {"a click on the menu bar", [this] { choose({"N2"}); }},
+        {"Alt, then Down",
+         [] {
+             press(Qt::Key_Alt);
+             press(Qt::Key_Down);
+         }},
+    };
+    for (const auto& way : ways) {
+        player::typeincell(table(1), 0, "5");
+        EXPECT_EQ(cp("Бег=35"), table(1)->lines()[0]);
+        way.openmenu();
+        ASSERT_NE(nullptr, QApplication::activePopupWidget()) << way.how;
+        // The drop-down closes, then the menu bar is left.
+        press(Qt::Key_Escape);
+        press(Qt::Key_Escape);
+        ASSERT_EQ(table(1)->editor(), QApplication::focusWidget()) << way.how;
+        type("7");
+        EXPECT_EQ(cp("Бег=357"), table(1)->lines()[0]) << way.how;
+        press(Qt::Key_Escape);
+        EXPECT_EQ(cp("Бег=3"), table(1)->lines()[0]) << way.how;
+        EXPECT_EQ("3", table(1)->editor()->text()) << way.how;
+    }
+}
+
+TEST_F(MainWindowTest, HelpFromTheKeyboardMenuGivesTheFocusBackToItsField) {
+    showactive();
+    press(Qt::Key_Tab);
+    ASSERT_EQ(spin(2), QApplication::focusWidget());
+    {
+        BoxWatch boxes;
+        // Alt puts the menu bar under the keyboard; Left wraps round to "Помощь".
+        press(Qt::Key_Alt);
+        press(Qt::Key_Left);
+        press(Qt::Key_Return);
+        ASSERT_EQ(1u, boxes.seen.size());
+    }
+    // As the window manager does once the box is gone.
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_EQ(spin(2), QApplication::focusWidget());
+    retype("3");
+    EXPECT_EQ(totalof(25), total());
 }

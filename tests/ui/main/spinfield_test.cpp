@@ -3,13 +3,23 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include "windowfixture.h"
 
 namespace {
+
+using player::clickinto;
+using player::press;
+using player::retype;
+using player::type;
 
 class SpinFieldTest : public testing::Test {
 protected:
@@ -20,13 +30,8 @@ protected:
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        field->setFocus();
-    }
-
-    void type(const QString& text) {
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
+        clickinto(field);
+        ASSERT_TRUE(field->hasFocus());
     }
 
     QToolButton* button(int which) { return field->findChildren<QToolButton*>().at(which); }
@@ -42,19 +47,36 @@ TEST_F(SpinFieldTest, ReadsTheTextWithoutClampingAndNonNumbersAsOne) {
     const struct {
         const char* text;
         int value;
-    } cases[] = {{"3", 3}, {"7", 7}, {"0", 0},   {"-2", -2}, {"$4", 4},
-                 {"", 1},  {"-", 1}, {"2.5", 1}, {"3 ", 1}};
+        // Blanks and "$" cannot be typed; they come in by pasting.
+        bool pasted;
+    } cases[] = {{"3", 3, false},   {"7", 7, false},   {"0", 0, false},
+                 {"-2", -2, false}, {"$4", 4, true},   {"", 1, false},
+                 {"-", 1, false},   {"2.5", 1, false}, {"3 ", 1, true}};
     for (const auto& c : cases) {
-        field->setText(c.text);
+        // A fraction as the player's locale writes it.
+        const QString text = QString(c.text).replace('.', field->locale().decimalPoint());
+        if (c.pasted) {
+            QGuiApplication::clipboard()->setText(text);
+            press(Qt::Key_A, Qt::ControlModifier);
+            press(Qt::Key_V, Qt::ControlModifier);
+        } else {
+            retype(text);
+        }
+        ASSERT_EQ(text, field->text());
         EXPECT_EQ(c.value, field->value()) << c.text;
     }
 }
 
-TEST_F(SpinFieldTest, WritingClampsIntoOneToFive) {
-    const int cases[][2] = {{3, 3}, {0, 1}, {-7, 1}, {9, 5}, {5, 5}};
+TEST_F(SpinFieldTest, LeavingWritesAValueOutsideOneToFiveClamped) {
+    const struct {
+        const char* typed;
+        const char* left;
+    } cases[] = {{"3", "3"}, {"0", "1"}, {"-7", "1"}, {"9", "5"}, {"5", "5"}};
     for (const auto& c : cases) {
-        field->setvalue(c[0]);
-        EXPECT_EQ(QString::number(c[1]), field->text()) << c[0];
+        retype(c.typed);
+        press(Qt::Key_Tab);
+        EXPECT_EQ(c.left, field->text()) << c.typed;
+        clickinto(field);
     }
 }
 
@@ -66,69 +88,70 @@ TEST_F(SpinFieldTest, ArrowKeysStepThroughTheClamp) {
     } cases[] = {{"3", Qt::Key_Up, "4"}, {"5", Qt::Key_Up, "5"},   {"1", Qt::Key_Down, "1"},
                  {"", Qt::Key_Up, "2"},  {"-", Qt::Key_Down, "1"}, {"9", Qt::Key_Down, "5"}};
     for (const auto& c : cases) {
-        field->setText(c.before);
-        QTest::keyClick(field, c.key);
+        retype(c.before);
+        press(c.key);
         EXPECT_EQ(c.after, field->text()) << c.before;
     }
 }
 
 TEST_F(SpinFieldTest, TypedSevenReadsSevenUntilTheFocusLeavesThenFive) {
     QSignalSpy changed(field, &SpinField::changed);
-    type("7");
+    retype("7");
     EXPECT_EQ(7, field->value());
     const int whiletyping = changed.count();
-    other->setFocus();
+    press(Qt::Key_Tab);
+    ASSERT_TRUE(other->hasFocus());
     EXPECT_EQ("5", field->text());
     EXPECT_EQ(whiletyping + 1, changed.count());
 }
 
-TEST_F(SpinFieldTest, TypedZeroBecomesOneOnLeaving) {
-    type("0");
-    other->setFocus();
-    EXPECT_EQ("1", field->text());
-}
-
 TEST_F(SpinFieldTest, NonNumbersStayAsTypedOnLeaving) {
     for (const char* text : {"", "-"}) {
-        type(text);
+        retype(text);
         EXPECT_EQ(1, field->value());
         QSignalSpy changed(field, &SpinField::changed);
-        other->setFocus();
+        press(Qt::Key_Tab);
         EXPECT_EQ(text, field->text());
         EXPECT_EQ(0, changed.count()) << text;
-        field->setFocus();
+        clickinto(field);
     }
 }
 
 TEST_F(SpinFieldTest, RefusesLettersAndEnterButTakesSignsDigitsAndTheSeparator) {
-    field->setText("3");
-    field->end(false);
+    retype("3");
     QSignalSpy changed(field, &SpinField::changed);
-    QTest::keyClicks(field, "ab ");
-    QTest::keyClick(field, Qt::Key_Return);
+    type("ab ");
+    press(Qt::Key_Return);
     EXPECT_EQ("3", field->text());
     EXPECT_EQ(0, changed.count());
-    QTest::keyClicks(field, "+-" + field->locale().decimalPoint() + "4");
+    type("+-" + field->locale().decimalPoint() + "4");
     EXPECT_EQ("3+-" + field->locale().decimalPoint() + "4", field->text());
-    QTest::keyClick(field, Qt::Key_Backspace);
+    press(Qt::Key_Backspace);
     EXPECT_EQ("3+-" + field->locale().decimalPoint(), field->text());
 }
 
 TEST_F(SpinFieldTest, ControlCombinationsStillWork) {
-    field->setText("3");
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(field, "4");
+    press(Qt::Key_End);
+    type("3");
+    ASSERT_EQ("13", field->text());
+    press(Qt::Key_A, Qt::ControlModifier);
+    type("4");
     EXPECT_EQ("4", field->text());
 }
 
-TEST_F(SpinFieldTest, ButtonsTakeTheFocusAndStepAtOnceThenRepeat) {
-    other->setFocus();
-    field->setText("1");
-    QTest::mousePress(button(0), Qt::LeftButton);
+TEST_F(SpinFieldTest, ButtonsTakeTheFocusAndStepAtOnceThenRepeatWhileHeld) {
+    press(Qt::Key_Tab);
+    ASSERT_TRUE(other->hasFocus());
+    // Window events, so that the application knows the button is held.
+    QWindow* handle = window.windowHandle();
+    const QPoint onup = button(0)->mapTo(&window, button(0)->rect().center());
+    QTest::mousePress(handle, Qt::LeftButton, {}, onup);
     EXPECT_TRUE(field->hasFocus());
     EXPECT_EQ("2", field->text());
-    QTest::mouseRelease(button(0), Qt::LeftButton);
+    EXPECT_TRUE(button(0)->isDown());
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, onup);
     EXPECT_EQ("2", field->text());
+    EXPECT_FALSE(button(0)->isDown());
     // The repeat itself is the button's own timer; waiting for it would only test the clock.
     for (int i = 0; i < 2; ++i) {
         EXPECT_TRUE(button(i)->autoRepeat());
@@ -139,6 +162,6 @@ TEST_F(SpinFieldTest, ButtonsTakeTheFocusAndStepAtOnceThenRepeat) {
 
 TEST_F(SpinFieldTest, ClickIntoTheTextIsReported) {
     QSignalSpy clicked(field, &SpinField::clicked);
-    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(5, field->height() / 2));
+    clickinto(field);
     EXPECT_EQ(1, clicked.count());
 }
