@@ -81,10 +81,20 @@ QString tablename(std::size_t block) {
     return blockname(block) + QString::fromUtf8(": навыки");
 }
 
+// What a caption's click and a table's Insert open.
+QString choicename(std::size_t block) {
+    return QString::fromUtf8(block == kFeatureTable ? "выбор особенности" : "выбор навыка");
+}
+
 QString captiondescription(std::size_t caption) {
-    if (caption < kFeatureTable) return QString::fromUtf8("Щелчок открывает выбор навыка");
-    if (caption == kFeatureTable) return QString::fromUtf8("Щелчок открывает выбор особенности");
-    return QString::fromUtf8("Сколько плюшек стоят атрибуты, навыки и особенности");
+    if (caption > kFeatureTable) {
+        return QString::fromUtf8("Сколько плюшек стоят атрибуты, навыки и особенности");
+    }
+    return QString::fromUtf8("Щелчок открывает ") + choicename(caption);
+}
+
+QString tabledescription(std::size_t block) {
+    return QString::fromUtf8("Insert открывает ") + choicename(block);
 }
 
 }  // namespace
@@ -150,7 +160,9 @@ void TForm1::createtables() {
         table->setObjectName(numbered("ValueListEditor", static_cast<int>(i) + 1));
         table->setGeometry(spec.place);
         table->setkeywidth(spec.keywidth);
-        table->setname(tablename(i));
+        table->setname(tablename(i), tabledescription(i));
+        // Insert is a click on the table's caption.
+        connect(table, &ValueListEditor::insertpressed, labels_[i], &CaptionLabel::clicked);
         tables_[i] = table;
     }
     for (std::size_t i = 0; i < kFeatureTable; ++i) {

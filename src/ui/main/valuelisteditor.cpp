@@ -20,6 +20,12 @@ bool returning(const QFocusEvent& event) {
     return event.reason() == Qt::ActiveWindowFocusReason || event.reason() == Qt::PopupFocusReason;
 }
 
+// Insert alone, also from the keypad; Shift+Insert and Ctrl+Insert stay an editor's paste
+// and copy.
+bool isinsert(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Insert && (key.modifiers() & ~Qt::KeypadModifier) == 0;
+}
+
 constexpr int kKey = 0;
 constexpr int kValue = 1;
 constexpr int kRowHeight = 18;
@@ -154,8 +160,9 @@ void ValueListEditor::setkeywidth(int width) {
     fitvaluecolumn();
 }
 
-void ValueListEditor::setname(const QString& name) {
+void ValueListEditor::setname(const QString& name, const QString& description) {
     setAccessibleName(name);
+    setAccessibleDescription(description);
     nameeditor();
 }
 
@@ -165,9 +172,10 @@ void ValueListEditor::nameeditor() {
     const QString value = model_->title(kValue).toLower();
     const QString name = key.isEmpty() ? value : key + QStringLiteral(": ") + value;
     if (editor_->accessibleName() != name) editor_->setAccessibleName(name);
-    if (editor_->accessibleDescription() != accessibleName()) {
-        editor_->setAccessibleDescription(accessibleName());
-    }
+    QStringList description{accessibleName()};
+    if (!accessibleDescription().isEmpty()) description << accessibleDescription();
+    const QString said = description.join(QStringLiteral(". "));
+    if (editor_->accessibleDescription() != said) editor_->setAccessibleDescription(said);
 }
 
 void ValueListEditor::fitvaluecolumn() {
@@ -203,6 +211,14 @@ void ValueListEditor::placeeditor(const QModelIndex& index) {
 QModelIndex ValueListEditor::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
     const QModelIndex moved = QTableView::moveCursor(action, modifiers);
     return moved.isValid() ? model_->index(moved.row(), kValue) : moved;
+}
+
+void ValueListEditor::keyPressEvent(QKeyEvent* event) {
+    if (isinsert(*event)) {
+        emit insertpressed();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 bool ValueListEditor::focusinside() const {
@@ -283,6 +299,10 @@ void ValueListEditor::updateEditorGeometries() {
 }
 
 bool ValueListEditor::editorkey(const QKeyEvent& key) {
+    if (isinsert(key)) {
+        emit insertpressed();
+        return true;
+    }
     switch (key.key()) {
         case Qt::Key_Escape:
             editor_->setText(original_);

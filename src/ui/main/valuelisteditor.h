@@ -47,18 +47,21 @@ public:
     // The value column then takes the rest of the inner width.
     void setkeywidth(int width);
 
-    // The table's accessible name; its cell editor, where the focus sits, is named after
-    // the row's key and described by the table's name.
-    void setname(const QString& name);
+    // The table's accessible name and description; its cell editor, where the focus sits,
+    // is named after the row's key and described by the table's name and description.
+    void setname(const QString& name, const QString& description);
     QLineEdit* editor() const { return editor_; }
 
 signals:
     // The focus left the table for another control of the window.
     void exited();
+    // Insert was pressed in the table or its cell editor.
+    void insertpressed();
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -34,6 +34,9 @@ QString spinname(int n) { return u(kAttributes[n - 1]) + u(": значение �
 QString tablename(int n) {
     return n == 8 ? u("Особенности") : u(kAttributes[n - 1]) + u(": навыки");
 }
+QString tabledescription(int n) {
+    return n == 8 ? u("Insert открывает выбор особенности") : u("Insert открывает выбор навыка");
+}
 
 QAccessibleInterface* accessible(QObject* object) {
     QAccessibleInterface* found = QAccessible::queryAccessibleInterface(object);
@@ -117,6 +120,7 @@ TEST_F(AccessibilityTest, EveryFocusableControlOfTheWindowIsNamedWithItsRole) {
         const QAccessibleInterface* view = byname[QString("ValueListEditor%1").arg(n)];
         ASSERT_NE(nullptr, view) << n;
         EXPECT_EQ(tablename(n), view->text(QAccessible::Name));
+        EXPECT_EQ(tabledescription(n), view->text(QAccessible::Description));
         EXPECT_EQ(QAccessible::Table, view->role());
     }
 }
@@ -163,14 +167,14 @@ TEST_F(AccessibilityTest, TabStopsSpeakFieldsOneToSevenThenTablesOneToEight) {
     QStringList heard;
     for (int stop = 0; stop < 16; ++stop) {
         QAccessibleInterface* focus = accessible(QApplication::focusWidget());
-        // A table's focus sits in its cell editor, which the table's name describes.
+        // A table's focus sits in its cell editor, which the table's name and Insert describe.
         const QString description = focus->text(QAccessible::Description);
         heard << (description.isEmpty() ? focus->text(QAccessible::Name) : description);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QStringList expected;
     for (int n = 1; n <= 7; ++n) expected << spinname(n);
-    for (int n = 1; n <= 8; ++n) expected << tablename(n);
+    for (int n = 1; n <= 8; ++n) expected << tablename(n) + ". " + tabledescription(n);
     expected << spinname(1);
     EXPECT_EQ(expected, heard);
 }
@@ -191,12 +195,14 @@ TEST_F(AccessibilityTest, CellEditorIsNamedAfterItsRowAndFollowsNewRows) {
         QAccessibleInterface* editor = accessible(view->editor());
         EXPECT_EQ(QAccessible::EditableText, editor->role());
         EXPECT_EQ(u(c.empty), editor->text(QAccessible::Name));
-        EXPECT_EQ(tablename(c.table), editor->text(QAccessible::Description));
+        EXPECT_EQ(tablename(c.table) + ". " + tabledescription(c.table),
+                  editor->text(QAccessible::Description));
 
         view->insertrow(tocp1251(u(c.key)), "2");
         editor = accessible(view->editor());
         EXPECT_EQ(u(c.taken), editor->text(QAccessible::Name));
-        EXPECT_EQ(tablename(c.table), editor->text(QAccessible::Description));
+        EXPECT_EQ(tablename(c.table) + ". " + tabledescription(c.table),
+                  editor->text(QAccessible::Description));
     }
 }
 
