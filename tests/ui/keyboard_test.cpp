@@ -1,11 +1,13 @@
 // A character built with the keyboard alone, in the real windows over the bundled catalogues:
-// Insert in a table, the dialog's keys and the menu's mnemonics.
+// Insert in a table, the dialog's keys, the menu's mnemonics, and the tooltips that explain
+// every price under each rule.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -14,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -119,6 +122,20 @@ protected:
         return shown.join('|');
     }
 
+    // What the tooltip says when the pointer rests at `at` in `widget`.
+    static QString tooltip(QWidget* widget, QPoint at) {
+        QToolTip::hideText();
+        QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
+    static QString tooltip(QWidget* widget) { return tooltip(widget, widget->rect().center()); }
+    QString rowtooltip(int n, int row) {
+        ValueListEditor* view = table(n);
+        const QRect cell = view->visualRect(view->model()->index(row - 1, 0));
+        return tooltip(view->viewport(), cell.center());
+    }
+
     AppState state;
     ProgramWindows windows{state, TALVIRA_CATALOGUES};
     TForm1& form = windows.form1;
@@ -199,6 +216,78 @@ TEST_F(KeyboardTest, FileExitMnemonicsEndTheProgram) {
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(0, QApplication::exec());
     EXPECT_EQ(1, quitting.count());
+}
+
+TEST_F(KeyboardTest, TooltipsExplainEachPriceUnderEveryRule) {
+    // Ловкость 3, a difficult skill at level 3, a feature of 10, all by the keyboard.
+    tabto(spin(3));
+    type("3");
+    tabto(table(3)->editor());
+    insert([this] { takeline("Фех", "3"); });
+    tabto(table(8)->editor());
+    insert([this] { takeline("Бог", nullptr); });
+    key(Qt::Key_Tab);
+
+    struct Case {
+        const char* menu;  // mnemonics that choose the rule, from the one before
+        const char* lovkost;
+        const char* sila;
+        const char* skill;
+        const char* sums;
+        int total;
+    };
+    const Case cases[] = {
+        {"", "значение 3, все по 1, прогрессирующая цена — 25 плюшек",
+         "значение 1, все по 1, прогрессирующая цена — 0 плюшек",
+         "уровень 3, прогрессирующая цена — 12 плюшек", "Атрибуты: 25, навыки: 12, особенности: 10",
+         47},
+        {"С1П", "значение 3, все по 1, постоянная цена — 10 плюшек",
+         "значение 1, все по 1, постоянная цена — 0 плюшек",
+         "уровень 3, прогрессирующая цена — 12 плюшек", "Атрибуты: 10, навыки: 12, особенности: 10",
+         32},
+        {"С2Ф", "значение 3, все по 2, фиксированные цены — 10 плюшек",
+         "значение 1, все по 2, фиксированные цены — -5 плюшек",
+         "уровень 3, прогрессирующая цена — 12 плюшек",
+         "Атрибуты: -20, навыки: 12, особенности: 10", 2},
+        {"С2р", "значение 3, все по 2, прогрессирующая цена — 15 плюшек",
+         "значение 1, все по 2, прогрессирующая цена — -10 плюшек",
+         "уровень 3, прогрессирующая цена — 12 плюшек",
+         "Атрибуты: -45, навыки: 12, особенности: 10", -23},
+        {"ЦП", "значение 3, все по 2, прогрессирующая цена — 15 плюшек",
+         "значение 1, все по 2, прогрессирующая цена — -10 плюшек",
+         "уровень 3, постоянная цена — 6 плюшек", "Атрибуты: -45, навыки: 6, особенности: 10", -29},
+        {"С1р", "значение 3, все по 1, прогрессирующая цена — 25 плюшек",
+         "значение 1, все по 1, прогрессирующая цена — 0 плюшек",
+         "уровень 3, постоянная цена — 6 плюшек", "Атрибуты: 25, навыки: 6, особенности: 10", 41},
+        {"Цр", "значение 3, все по 1, прогрессирующая цена — 25 плюшек",
+         "значение 1, все по 1, прогрессирующая цена — 0 плюшек",
+         "уровень 3, прогрессирующая цена — 12 плюшек", "Атрибуты: 25, навыки: 12, особенности: 10",
+         47},
+    };
+    for (const Case& c : cases) {
+        if (*c.menu != '\0') menukeys(u(c.menu));
+        EXPECT_EQ(u("Ловкость: ") + u(c.lovkost), tooltip(spin(3))) << c.menu;
+        EXPECT_EQ(u("Сила: ") + u(c.sila), tooltip(spin(1))) << c.menu;
+        EXPECT_EQ(u("Фехтование (сложный): ") + u(c.skill), rowtooltip(3, 1)) << c.menu;
+        EXPECT_EQ(u("Богатство: 10 плюшек"), rowtooltip(8, 1)) << c.menu;
+        EXPECT_EQ(u(c.sums), tooltip(totalline())) << c.menu;
+        EXPECT_EQ(u("Требуется плюшек: ") + QString::number(c.total), totalline()->text())
+            << c.menu;
+        EXPECT_EQ(tooltip(spin(3)), spin(3)->accessibleDescription()) << c.menu;
+        EXPECT_EQ(u(c.sums), totalline()->accessibleDescription()) << c.menu;
+    }
+
+    // A row prices what it shows while it is edited; the total and its sums wait for the
+    // table to be left.
+    QTest::mouseClick(table(3)->editor(), Qt::LeftButton);
+    QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
+    type("5");
+    EXPECT_EQ(u("Фехтование (сложный): уровень 5, прогрессирующая цена — 30 плюшек"),
+              rowtooltip(3, 1));
+    EXPECT_EQ(u("Атрибуты: 25, навыки: 12, особенности: 10"), tooltip(totalline()));
+    key(Qt::Key_Tab);
+    EXPECT_EQ(u("Атрибуты: 25, навыки: 30, особенности: 10"), tooltip(totalline()));
+    EXPECT_EQ(u("Требуется плюшек: 65"), totalline()->text());
 }
 
 }  // namespace

@@ -166,6 +166,11 @@ void ValueListEditor::setname(const QString& name, const QString& description) {
     nameeditor();
 }
 
+void ValueListEditor::setexplain(std::function<QString(std::string_view line)> explain) {
+    model_->setexplain(std::move(explain));
+    nameeditor();
+}
+
 void ValueListEditor::nameeditor() {
     if (!editor_ || !editorindex_.isValid()) return;
     const QString key = fromcp1251(model_->cell(kKey, editorindex_.row()));
@@ -173,6 +178,8 @@ void ValueListEditor::nameeditor() {
     const QString name = key.isEmpty() ? value : key + QStringLiteral(": ") + value;
     if (editor_->accessibleName() != name) editor_->setAccessibleName(name);
     QStringList description{accessibleName()};
+    const QString row = model_->data(editorindex_, Qt::AccessibleDescriptionRole).toString();
+    if (!row.isEmpty()) description << row;
     if (!accessibleDescription().isEmpty()) description << accessibleDescription();
     const QString said = description.join(QStringLiteral(". "));
     if (editor_->accessibleDescription() != said) editor_->setAccessibleDescription(said);

@@ -3,6 +3,7 @@
 #include <QPersistentModelIndex>
 #include <QPointer>
 #include <QTableView>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -48,8 +49,14 @@ public:
     void setkeywidth(int width);
 
     // The table's accessible name and description; its cell editor, where the focus sits,
-    // is named after the row's key and described by the table's name and description.
+    // is named after the row's key and described by the table's name, what its row's
+    // explanation says and the table's description.
     void setname(const QString& name, const QString& description);
+    // Rows explain themselves by `explain`, as tooltips and to assistive tools.
+    void setexplain(std::function<QString(std::string_view line)> explain);
+    // Describes the cell editor afresh, after something outside the lines changed what its
+    // row's explanation says.
+    void explainagain() { nameeditor(); }
     QLineEdit* editor() const { return editor_; }
 
 signals:

@@ -152,14 +152,15 @@ TEST_F(AccessibilityTest, CaptionsReadTheirTextAndTellThatAClickOpensTheChoice) 
     EXPECT_TRUE(caption(9)->actionInterface()->actionNames().isEmpty());
 }
 
-TEST_F(AccessibilityTest, TotalLineReadsTheCurrentTotal) {
+TEST_F(AccessibilityTest, TotalLineReadsTheCurrentTotalAndTheSumsItAddsUp) {
     QAccessibleInterface* total = caption(9);
     EXPECT_EQ(QAccessible::StaticText, total->role());
     EXPECT_EQ(u("Требуется плюшек: 0"), total->text(QAccessible::Name));
-    EXPECT_FALSE(total->text(QAccessible::Description).isEmpty());
+    EXPECT_EQ(u("Атрибуты: 0, навыки: 0, особенности: 0"), total->text(QAccessible::Description));
     find<SpinField>("SpinEdit2")->setText("3");
-    EXPECT_NE(u("Требуется плюшек: 0"), total->text(QAccessible::Name));
+    EXPECT_EQ(u("Требуется плюшек: 25"), total->text(QAccessible::Name));
     EXPECT_EQ(find<QLabel>("Label9")->text(), total->text(QAccessible::Name));
+    EXPECT_EQ(u("Атрибуты: 25, навыки: 0, особенности: 0"), total->text(QAccessible::Description));
 }
 
 TEST_F(AccessibilityTest, TabStopsSpeakFieldsOneToSevenThenTablesOneToEight) {
@@ -167,15 +168,22 @@ TEST_F(AccessibilityTest, TabStopsSpeakFieldsOneToSevenThenTablesOneToEight) {
     QStringList heard;
     for (int stop = 0; stop < 16; ++stop) {
         QAccessibleInterface* focus = accessible(QApplication::focusWidget());
-        // A table's focus sits in its cell editor, which the table's name and Insert describe.
-        const QString description = focus->text(QAccessible::Description);
-        heard << (description.isEmpty() ? focus->text(QAccessible::Name) : description);
+        heard << focus->text(QAccessible::Name) + " | " + focus->text(QAccessible::Description);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
+    // A field is described by its price; a table's focus sits in its cell editor, which the
+    // table describes: its name and its Insert.
+    const auto field = [](int n) {
+        return spinname(n) + " | " + u(kAttributes[n - 1]) +
+               u(": значение 1, все по 1, прогрессирующая цена — 0 плюшек");
+    };
     QStringList expected;
-    for (int n = 1; n <= 7; ++n) expected << spinname(n);
-    for (int n = 1; n <= 8; ++n) expected << tablename(n) + ". " + tabledescription(n);
-    expected << spinname(1);
+    for (int n = 1; n <= 7; ++n) expected << field(n);
+    for (int n = 1; n <= 8; ++n) {
+        expected << (n == 8 ? u("цена") : u("уровень")) + " | " + tablename(n) + ". " +
+                        tabledescription(n);
+    }
+    expected << field(1);
     EXPECT_EQ(expected, heard);
 }
 
@@ -185,10 +193,12 @@ TEST_F(AccessibilityTest, CellEditorIsNamedAfterItsRowAndFollowsNewRows) {
         const char* key;
         const char* empty;
         const char* taken;
+        const char* explained;
     };
     const Case cases[] = {
-        {3, "Акробатика", "уровень", "Акробатика: уровень"},
-        {8, "Враг (сосед)", "цена", "Враг (сосед): цена"},
+        {3, "Акробатика", "уровень", "Акробатика: уровень",
+         "Акробатика: нет среди взятых навыков, в сумму не входит"},
+        {8, "Враг (сосед)", "цена", "Враг (сосед): цена", "Враг (сосед): 2 плюшки"},
     };
     for (const Case& c : cases) {
         ValueListEditor* view = table(c.table);
@@ -201,8 +211,10 @@ TEST_F(AccessibilityTest, CellEditorIsNamedAfterItsRowAndFollowsNewRows) {
         view->insertrow(tocp1251(u(c.key)), "2");
         editor = accessible(view->editor());
         EXPECT_EQ(u(c.taken), editor->text(QAccessible::Name));
-        EXPECT_EQ(tablename(c.table) + ". " + tabledescription(c.table),
+        // The row's own explanation, as its tooltip says it, between the two.
+        EXPECT_EQ(tablename(c.table) + ". " + u(c.explained) + ". " + tabledescription(c.table),
                   editor->text(QAccessible::Description));
+        EXPECT_EQ(u(c.explained), view->model()->index(0, 0).data(Qt::ToolTipRole).toString());
     }
 }
 
