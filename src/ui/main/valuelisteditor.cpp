@@ -20,12 +20,6 @@ bool returning(const QFocusEvent& event) {
     return event.reason() == Qt::ActiveWindowFocusReason || event.reason() == Qt::PopupFocusReason;
 }
 
-// Insert alone, also from the keypad; Shift+Insert and Ctrl+Insert stay an editor's paste
-// and copy.
-bool isinsert(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Insert && (key.modifiers() & ~Qt::KeypadModifier) == 0;
-}
-
 constexpr int kKey = 0;
 constexpr int kValue = 1;
 constexpr int kRowHeight = 18;
@@ -65,6 +59,12 @@ public:
 private:
     QAbstractItemModel* model_;
 };
+
+// Insert alone, also from the keypad; Shift+Insert and Ctrl+Insert stay an editor's paste
+// and copy.
+bool isinsert(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Insert && (key.modifiers() & ~Qt::KeypadModifier) == 0;
+}
 
 }  // namespace
 
