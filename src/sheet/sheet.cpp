@@ -23,19 +23,26 @@ bool countpoints(AppState& state, std::span<const std::string> attrtexts, const 
     return true;
 }
 
+std::optional<SkillRowPrice> skillrowprice(const TakenIndex& index, std::string_view line,
+                                           SkillRule rule) {
+    const auto [key, value] = splitline(line);
+    if (key.empty()) return std::nullopt;
+    const auto found = index.find(key);
+    if (!found) return std::nullopt;
+    const std::int32_t level = strtoint(value);
+    return SkillRowPrice{*found, level, skillprice(rule, level, index.at(*found).price)};
+}
+
 void skillcount(AppState& state, std::span<const Lines* const> tables, const RuleMarks& marks) {
     const SkillRule rule = skillrule(marks);
     const TakenIndex index(state.takenskills);
     std::int64_t sum = 0;
     for (const Lines* table : tables) {
         for (const std::string& line : *table) {
-            const auto [key, value] = splitline(line);
-            if (key.empty()) continue;
-            const auto found = index.find(key);
-            if (!found) continue;
-            TTakenSkill& taken = state.takenskills[*found];
-            taken.level = strtoint(value);
-            sum += skillprice(rule, taken.level, taken.price);
+            const auto row = skillrowprice(index, line, rule);
+            if (!row) continue;
+            state.takenskills[row->taken].level = row->level;
+            sum += row->points;
         }
     }
     state.skillpoints = saturate(sum);

@@ -17,6 +17,7 @@ public:
     explicit TakenIndex(const std::vector<TTakenSkill>& taken);
 
     std::optional<std::size_t> find(std::string_view key) const;
+    const TTakenSkill& at(std::size_t entry) const { return taken_[entry]; }
 
 private:
     // One key of one entry: its name (form 0) or its text with the spec (form 1). An open

@@ -17,6 +17,7 @@
 #include "sheet/appstate.h"
 #include "typing.h"
 #include "ui/main/captionlabel.h"
+#include "ui/main/mainmenu.h"
 #include "ui/main/spinfield.h"
 #include "ui/main/valuelisteditor.h"
 
@@ -351,7 +352,7 @@ WindowSoak::Done WindowSoak::chooseitem() {
     for (std::size_t i = 0; i < kItems.size(); ++i) weights[i] = kItems[i].weight;
     const Item& item = kItems[static_cast<std::size_t>(random_.weighted(weights))];
     auto* action = child<QAction>(form_, QString::fromLatin1(item.name));
-    log_.begin(QStringLiteral("menu item %1 \"%2\"").arg(item.name, action->text()));
+    log_.begin(QStringLiteral("menu item %1 \"%2\"").arg(item.name, menucaption(*action)));
     action->trigger();
     Done done;
     done.skillcount = item.rule;

@@ -122,6 +122,8 @@ void TForm2::connecthandlers() {
 
 int TForm2::pick() {
     FormShow();
+    // Each opening starts in the list, so that the keyboard can choose at once.
+    list_->setFocus(Qt::OtherFocusReason);
     exec();
     return logic_.result();
 }

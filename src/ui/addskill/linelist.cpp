@@ -1,6 +1,7 @@
 #include "linelist.h"
 
 #include <QAbstractListModel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 #include <utility>
@@ -72,6 +73,18 @@ std::string LineList::linetext(int position) const {
         throw listindexerror(position);
     }
     return lines[static_cast<std::size_t>(position)];
+}
+
+void LineList::keyPressEvent(QKeyEvent* event) {
+    // The list shows its cursor on the first line when it takes the focus; while no line is
+    // selected, the first arrow key selects the line the cursor is on instead of passing it.
+    const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+    const QModelIndex current = currentIndex();
+    if (arrow && event->modifiers() == Qt::NoModifier && selected() < 0 && current.isValid()) {
+        selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
+        return;
+    }
+    QListView::keyPressEvent(event);
 }
 
 void LineList::mouseDoubleClickEvent(QMouseEvent* event) {

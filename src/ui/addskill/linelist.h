@@ -25,6 +25,7 @@ signals:
     void doubleclicked();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:

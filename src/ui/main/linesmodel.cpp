@@ -85,8 +85,14 @@ int LinesModel::rowCount(const QModelIndex& parent) const {
 int LinesModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
 
 QVariant LinesModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
-    return fromcp1251(cell(index.column(), index.row()));
+    if (!index.isValid()) return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole) {
+        return fromcp1251(cell(index.column(), index.row()));
+    }
+    if (role != Qt::ToolTipRole && role != Qt::AccessibleDescriptionRole) return {};
+    if (!explain_ || static_cast<std::size_t>(index.row()) >= lines_.size()) return {};
+    const QString text = explain_(lines_[static_cast<std::size_t>(index.row())]);
+    return text.isEmpty() ? QVariant() : QVariant(text);
 }
 
 bool LinesModel::setData(const QModelIndex& index, const QVariant& value, int role) {

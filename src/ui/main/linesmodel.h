@@ -3,8 +3,10 @@
 #include <QAbstractTableModel>
 #include <QString>
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "sheet/kvline.h"
 
@@ -20,6 +22,10 @@ public:
     const Lines& lines() const { return lines_; }
     // Tells the views that the lines were changed directly.
     void refresh();
+
+    // What a line's tooltip and accessible description say, asked whenever they are shown.
+    using Explain = std::function<QString(std::string_view line)>;
+    void setexplain(Explain explain) { explain_ = std::move(explain); }
 
     QString title(int column) const { return titles_.at(column); }
     // A key or value; empty past the last line.
@@ -44,5 +50,6 @@ private:
 
     Lines lines_;
     std::array<QString, 2> titles_;
+    Explain explain_;
     int shownrows_ = 1;
 };

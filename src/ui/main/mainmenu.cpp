@@ -14,6 +14,9 @@ enum class Kind { Menu, Item, Separator };
 struct MenuEntry {
     const char* name;
     const char* caption;
+    // The letter of the caption that Alt (on the menu bar) or the key alone (in an open
+    // drop-down) chooses the entry by; unique among the entries of one place.
+    const char* mnemonic;
     // The drop-down or sub-menu holding the entry; empty for the menu bar.
     std::string_view place;
     Kind kind;
@@ -22,20 +25,20 @@ struct MenuEntry {
 
 // Display order. N4 stands first in "Файл"; a leading separator is not drawn.
 constexpr MenuEntry kEntries[] = {
-    {"N1", "Файл", "", Kind::Menu, false},
-    {"N4", "-", "N1", Kind::Separator, false},
-    {"N5", "Выход", "N1", Kind::Item, false},
-    {"N2", "Стартовые атрибуты", "", Kind::Menu, false},
-    {"N111", "Все по 1 (ТЛ1)", "N2", Kind::Menu, true},
-    {"N11", "Постоянная цена за единицу (ТЛ1)", "N111", Kind::Item, false},
-    {"N12", "Прогрессирующая цена за единицу (ТЛ1М)", "N111", Kind::Item, true},
-    {"N221", "Все по 2 (ТЛ2)", "N2", Kind::Menu, false},
-    {"N21", "Фиксированные цены за единицу (ТЛ2)", "N221", Kind::Item, false},
-    {"N13", "Прогрессирующая цена за единицу (ТЛ1М)", "N221", Kind::Item, false},
-    {"N3", "Цена навыков", "", Kind::Menu, false},
-    {"N14", "Постоянная (ТЛ1)", "N3", Kind::Item, false},
-    {"N121", "Прогрессирующая (ТЛ1М, ТЛ2)", "N3", Kind::Item, true},
-    {"N6", "Помощь", "", Kind::Item, false},
+    {"N1", "Файл", "Ф", "", Kind::Menu, false},
+    {"N4", "-", "", "N1", Kind::Separator, false},
+    {"N5", "Выход", "В", "N1", Kind::Item, false},
+    {"N2", "Стартовые атрибуты", "С", "", Kind::Menu, false},
+    {"N111", "Все по 1 (ТЛ1)", "1", "N2", Kind::Menu, true},
+    {"N11", "Постоянная цена за единицу (ТЛ1)", "П", "N111", Kind::Item, false},
+    {"N12", "Прогрессирующая цена за единицу (ТЛ1М)", "р", "N111", Kind::Item, true},
+    {"N221", "Все по 2 (ТЛ2)", "2", "N2", Kind::Menu, false},
+    {"N21", "Фиксированные цены за единицу (ТЛ2)", "Ф", "N221", Kind::Item, false},
+    {"N13", "Прогрессирующая цена за единицу (ТЛ1М)", "р", "N221", Kind::Item, false},
+    {"N3", "Цена навыков", "Ц", "", Kind::Menu, false},
+    {"N14", "Постоянная (ТЛ1)", "П", "N3", Kind::Item, false},
+    {"N121", "Прогрессирующая (ТЛ1М, ТЛ2)", "р", "N3", Kind::Item, true},
+    {"N6", "Помощь", "П", "", Kind::Item, false},
 };
 
 std::optional<std::size_t> markindex(std::string_view name) {
@@ -45,9 +48,19 @@ std::optional<std::size_t> markindex(std::string_view name) {
     return std::nullopt;
 }
 
+// The caption with Qt's "&" before the first occurrence of its mnemonic; an "&" of the
+// caption itself is doubled, so that it shows as it is.
+QString markedcaption(const MenuEntry& entry) {
+    QString caption = QString::fromUtf8(entry.caption);
+    caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+    const qsizetype at = caption.indexOf(QString::fromUtf8(entry.mnemonic));
+    if (*entry.mnemonic != '\0' && at >= 0) caption.insert(at, QLatin1Char('&'));
+    return caption;
+}
+
 QAction* addentry(QMenuBar* menubar, QMenu* place, const MenuEntry& entry,
                   std::map<std::string, QMenu*>& menus) {
-    const QString caption = QString::fromUtf8(entry.caption);
+    const QString caption = markedcaption(entry);
     QAction* action = nullptr;
     switch (entry.kind) {
         case Kind::Menu: {
@@ -99,6 +112,17 @@ MainMenu buildmainmenu(QMenuBar* menubar) {
     built.N6 = menubar->findChild<QAction*>("N6");
     built.N5->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     return built;
+}
+
+QString menucaption(const QAction& item) {
+    const QString text = item.text();
+    QString caption;
+    caption.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+        caption += text[i];
+    }
+    return caption;
 }
 
 QAction* menuitem(const MainMenu& menu, std::string_view name) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <array>
 #include <string_view>
 
@@ -48,6 +49,10 @@ inline constexpr std::array<RuleHandler, 6> kRuleHandlers{{
 
 // Builds the whole tree with its captions, places, start marks and the Ctrl+X of N5.
 MainMenu buildmainmenu(QMenuBar* menubar);
+
+// The caption an item shows: its text without the "&" that marks its mnemonic, "&&" read
+// as one "&".
+QString menucaption(const QAction& item);
 
 // One of the marked items by name; null for the others.
 QAction* menuitem(const MainMenu& menu, std::string_view name);

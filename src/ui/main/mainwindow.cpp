@@ -11,6 +11,7 @@
 
 #include "captionlabel.h"
 #include "catalogue/catalogue.h"
+#include "explain.h"
 #include "focusleave.h"
 #include "help.h"
 #include "layout.h"
@@ -82,10 +83,23 @@ QString tablename(std::size_t block) {
     return blockname(block) + QString::fromUtf8(": навыки");
 }
 
+// What a caption's click and a table's Insert open.
+QString choicename(std::size_t block) {
+    return QString::fromUtf8(block == kFeatureTable ? "выбор особенности" : "выбор навыка");
+}
+
 QString captiondescription(std::size_t caption) {
-    if (caption < kFeatureTable) return QString::fromUtf8("Щелчок открывает выбор навыка");
-    if (caption == kFeatureTable) return QString::fromUtf8("Щелчок открывает выбор особенности");
-    return QString::fromUtf8("Сколько плюшек стоят атрибуты, навыки и особенности");
+    return QString::fromUtf8("Щелчок открывает ") + choicename(caption);
+}
+
+QString tabledescription(std::size_t block) {
+    return QString::fromUtf8("Insert открывает ") + choicename(block);
+}
+
+// A tooltip that assistive tools read too; they hear of it only when it changes.
+void explain(QWidget* widget, const QString& text) {
+    if (widget->toolTip() != text) widget->setToolTip(text);
+    if (widget->accessibleDescription() != text) widget->setAccessibleDescription(text);
 }
 
 }  // namespace
@@ -104,6 +118,7 @@ TForm1::TForm1(AppState& state, const std::filesystem::path& catalogues, QWidget
     createtables();
     settaborder();
     createmenu();
+    explainrows();
     FormCreate(catalogues);
     placewindow();
     // Sees the sheet's resizes and every key press of the program (for Ctrl+X).
@@ -117,8 +132,9 @@ void TForm1::createcaptions() {
         auto* label = new CaptionLabel(QString::fromUtf8(spec.text), spec.tag, sheet_);
         label->setObjectName(numbered("Label", static_cast<int>(i) + 1));
         label->setFont(pixelfont(kCaptionFont));
-        // The name stays unset, so it is the text: the total line reads with its number.
-        label->setAccessibleDescription(captiondescription(i));
+        // The name stays unset, so it is the text: the total line reads with its number,
+        // and its description with the sums it adds up (writetotal).
+        if (i <= kFeatureTable) label->setAccessibleDescription(captiondescription(i));
         label->move(spec.left, spec.top);
         label->adjustSize();
         labels_[i] = label;
@@ -151,7 +167,9 @@ void TForm1::createtables() {
         table->setObjectName(numbered("ValueListEditor", static_cast<int>(i) + 1));
         table->setGeometry(spec.place);
         table->setkeywidth(spec.keywidth);
-        table->setname(tablename(i));
+        table->setname(tablename(i), tabledescription(i));
+        // Insert is a click on the table's caption.
+        connect(table, &ValueListEditor::insertpressed, labels_[i], &CaptionLabel::clicked);
         tables_[i] = table;
     }
     for (std::size_t i = 0; i < kFeatureTable; ++i) {
@@ -161,6 +179,16 @@ void TForm1::createtables() {
     }
     connect(tables_[kFeatureTable], &ValueListEditor::exited, this,
             guard([this] { ValueListEditor8Exit(); }));
+}
+
+void TForm1::explainrows() {
+    // A skill row is priced by the menu's rule, so the menu comes first.
+    for (std::size_t i = 0; i < kFeatureTable; ++i) {
+        tables_[i]->setexplain([this](std::string_view line) {
+            return skillrowtip(TakenIndex(state_.takenskills), line, skillrule(menu_.rulemarks()));
+        });
+    }
+    tables_[kFeatureTable]->setexplain(featrowtip);
 }
 
 void TForm1::settaborder() {
@@ -255,10 +283,16 @@ void TForm1::countpoints() {
     std::vector<std::string> texts;
     texts.reserve(spins_.size());
     for (const SpinField* spin : spins_) texts.push_back(tocp1251(spin->text()));
+    const AttrRule rule = attrrule(menu_.rulemarks());
+    for (std::size_t i = 0; i < spins_.size(); ++i) {
+        explain(spins_[i], attrtip(blockname(i), texts[i], rule));
+    }
     if (::countpoints(state_, texts, menu_.rulemarks())) writetotal();
 }
 
 void TForm1::skillcount() {
+    // The rows explain themselves by the rule and the taken skills that this count reads.
+    for (ValueListEditor* table : tables_) table->explainagain();
     std::array<const Lines*, kFeatureTable> tables{};
     for (std::size_t i = 0; i < tables.size(); ++i) tables[i] = &tables_[i]->lines();
     ::skillcount(state_, tables, menu_.rulemarks());
@@ -308,7 +342,10 @@ void TForm1::N5Click() { QApplication::quit(); }
 
 void TForm1::N6Click() { showhelp(this); }
 
-void TForm1::writetotal() { labels_[8]->settext(fromcp1251(totaltext(state_))); }
+void TForm1::writetotal() {
+    labels_[8]->settext(fromcp1251(totaltext(state_)));
+    explain(labels_[8], sumstip(state_));
+}
 
 bool TForm1::isquitkey(QObject* receiver, QEvent* event) const {
     if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) {

@@ -38,6 +38,7 @@ private:
     void createspinfields();
     void createtables();
     void createmenu();
+    void explainrows();
     void settaborder();
     void placewindow();
     void centre(const QMargins& frame);

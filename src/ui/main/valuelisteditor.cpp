@@ -68,6 +68,12 @@ private:
     QAbstractItemModel* model_;
 };
 
+// Insert alone, also from the keypad; Shift+Insert and Ctrl+Insert stay an editor's paste
+// and copy.
+bool isinsert(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Insert && (key.modifiers() & ~Qt::KeypadModifier) == 0;
+}
+
 }  // namespace
 
 ValueListEditor::ValueListEditor(const QString& keytitle, const QString& valuetitle,
@@ -162,8 +168,14 @@ void ValueListEditor::setkeywidth(int width) {
     fitvaluecolumn();
 }
 
-void ValueListEditor::setname(const QString& name) {
+void ValueListEditor::setname(const QString& name, const QString& description) {
     setAccessibleName(name);
+    setAccessibleDescription(description);
+    nameeditor();
+}
+
+void ValueListEditor::setexplain(std::function<QString(std::string_view line)> explain) {
+    model_->setexplain(std::move(explain));
     nameeditor();
 }
 
@@ -173,9 +185,12 @@ void ValueListEditor::nameeditor() {
     const QString value = model_->title(kValue).toLower();
     const QString name = key.isEmpty() ? value : key + QStringLiteral(": ") + value;
     if (editor_->accessibleName() != name) editor_->setAccessibleName(name);
-    if (editor_->accessibleDescription() != accessibleName()) {
-        editor_->setAccessibleDescription(accessibleName());
-    }
+    QStringList description{accessibleName()};
+    const QString row = model_->data(editorindex_, Qt::AccessibleDescriptionRole).toString();
+    if (!row.isEmpty()) description << row;
+    if (!accessibleDescription().isEmpty()) description << accessibleDescription();
+    const QString said = description.join(QStringLiteral(". "));
+    if (editor_->accessibleDescription() != said) editor_->setAccessibleDescription(said);
 }
 
 void ValueListEditor::fitvaluecolumn() {
@@ -211,6 +226,14 @@ void ValueListEditor::placeeditor(const QModelIndex& index) {
 QModelIndex ValueListEditor::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
     const QModelIndex moved = QTableView::moveCursor(action, modifiers);
     return moved.isValid() ? model_->index(moved.row(), kValue) : moved;
+}
+
+void ValueListEditor::keyPressEvent(QKeyEvent* event) {
+    if (isinsert(*event)) {
+        emit insertpressed();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 bool ValueListEditor::focusinside() const {
@@ -291,6 +314,10 @@ void ValueListEditor::updateEditorGeometries() {
 }
 
 bool ValueListEditor::editorkey(const QKeyEvent& key) {
+    if (isinsert(key)) {
+        emit insertpressed();
+        return true;
+    }
     switch (key.key()) {
         case Qt::Key_Escape:
             editor_->setText(original_);

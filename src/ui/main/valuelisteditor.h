@@ -3,6 +3,7 @@
 #include <QPersistentModelIndex>
 #include <QPointer>
 #include <QTableView>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -47,18 +48,27 @@ public:
     // The value column then takes the rest of the inner width.
     void setkeywidth(int width);
 
-    // The table's accessible name; its cell editor, where the focus sits, is named after
-    // the row's key and described by the table's name.
-    void setname(const QString& name);
+    // The table's accessible name and description; its cell editor, where the focus sits,
+    // is named after the row's key and described by the table's name, what its row's
+    // explanation says and the table's description.
+    void setname(const QString& name, const QString& description);
+    // Rows explain themselves by `explain`, as tooltips and to assistive tools.
+    void setexplain(std::function<QString(std::string_view line)> explain);
+    // Describes the cell editor afresh, after something outside the lines changed what its
+    // row's explanation says.
+    void explainagain() { nameeditor(); }
     QLineEdit* editor() const { return editor_; }
 
 signals:
     // The focus left the table for another control of the window.
     void exited();
+    // Insert was pressed in the table or its cell editor.
+    void insertpressed();
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void mousePressEvent(QMouseEvent* event) override;

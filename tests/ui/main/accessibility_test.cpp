@@ -34,6 +34,9 @@ QString spinname(int n) { return u(kAttributes[n - 1]) + u(": значение �
 QString tablename(int n) {
     return n == 8 ? u("Особенности") : u(kAttributes[n - 1]) + u(": навыки");
 }
+QString tabledescription(int n) {
+    return n == 8 ? u("Insert открывает выбор особенности") : u("Insert открывает выбор навыка");
+}
 
 QAccessibleInterface* accessible(QObject* object) {
     QAccessibleInterface* found = QAccessible::queryAccessibleInterface(object);
@@ -117,6 +120,7 @@ TEST_F(AccessibilityTest, EveryFocusableControlOfTheWindowIsNamedWithItsRole) {
         const QAccessibleInterface* view = byname[QString("ValueListEditor%1").arg(n)];
         ASSERT_NE(nullptr, view) << n;
         EXPECT_EQ(tablename(n), view->text(QAccessible::Name));
+        EXPECT_EQ(tabledescription(n), view->text(QAccessible::Description));
         EXPECT_EQ(QAccessible::Table, view->role());
     }
 }
@@ -148,16 +152,17 @@ TEST_F(AccessibilityTest, CaptionsReadTheirTextAndTellThatAClickOpensTheChoice) 
     EXPECT_TRUE(caption(9)->actionInterface()->actionNames().isEmpty());
 }
 
-TEST_F(AccessibilityTest, TotalLineReadsTheCurrentTotal) {
+TEST_F(AccessibilityTest, TotalLineReadsTheCurrentTotalAndTheSumsItAddsUp) {
     QAccessibleInterface* total = caption(9);
     EXPECT_EQ(QAccessible::StaticText, total->role());
     EXPECT_EQ(u("Требуется плюшек: 0"), total->text(QAccessible::Name));
-    EXPECT_FALSE(total->text(QAccessible::Description).isEmpty());
+    EXPECT_EQ(u("Атрибуты: 0, навыки: 0, особенности: 0"), total->text(QAccessible::Description));
     showactive();
     player::clickinto(find<SpinField>("SpinEdit2"));
     player::retype("3");
-    EXPECT_NE(u("Требуется плюшек: 0"), total->text(QAccessible::Name));
+    EXPECT_EQ(u("Требуется плюшек: 25"), total->text(QAccessible::Name));
     EXPECT_EQ(find<QLabel>("Label9")->text(), total->text(QAccessible::Name));
+    EXPECT_EQ(u("Атрибуты: 25, навыки: 0, особенности: 0"), total->text(QAccessible::Description));
 }
 
 TEST_F(AccessibilityTest, TabStopsSpeakFieldsOneToSevenThenTablesOneToEight) {
@@ -165,15 +170,22 @@ TEST_F(AccessibilityTest, TabStopsSpeakFieldsOneToSevenThenTablesOneToEight) {
     QStringList heard;
     for (int stop = 0; stop < 16; ++stop) {
         QAccessibleInterface* focus = accessible(QApplication::focusWidget());
-        // A table's focus sits in its cell editor, which the table's name describes.
-        const QString description = focus->text(QAccessible::Description);
-        heard << (description.isEmpty() ? focus->text(QAccessible::Name) : description);
+        heard << focus->text(QAccessible::Name) + " | " + focus->text(QAccessible::Description);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
+    // A field is described by its price; a table's focus sits in its cell editor, which the
+    // table describes: its name and its Insert.
+    const auto field = [](int n) {
+        return spinname(n) + " | " + u(kAttributes[n - 1]) +
+               u(": значение 1, все по 1, прогрессирующая цена — 0 плюшек");
+    };
     QStringList expected;
-    for (int n = 1; n <= 7; ++n) expected << spinname(n);
-    for (int n = 1; n <= 8; ++n) expected << tablename(n);
-    expected << spinname(1);
+    for (int n = 1; n <= 7; ++n) expected << field(n);
+    for (int n = 1; n <= 8; ++n) {
+        expected << (n == 8 ? u("цена") : u("уровень")) + " | " + tablename(n) + ". " +
+                        tabledescription(n);
+    }
+    expected << field(1);
     EXPECT_EQ(expected, heard);
 }
 
@@ -187,17 +199,20 @@ TEST_F(AccessibilityTest, CellEditorIsNamedAfterItsRowAndFollowsNewRows) {
         const char* spec;
         const char* empty;
         const char* taken;
+        const char* explained;
     };
     const Case cases[] = {
-        {3, "Акробатика", "", "уровень", "Акробатика: уровень"},
-        {8, "Враг", "сосед", "цена", "Враг (сосед): цена"},
+        {3, "Акробатика", "", "уровень", "Акробатика: уровень",
+         "Акробатика (сложный): уровень 2, прогрессирующая цена — 6 плюшек"},
+        {8, "Враг", "сосед", "цена", "Враг (сосед): цена", "Враг (сосед): 2 плюшки"},
     };
     for (const Case& c : cases) {
         ValueListEditor* view = table(c.table);
         QAccessibleInterface* editor = accessible(view->editor());
         EXPECT_EQ(QAccessible::EditableText, editor->role());
         EXPECT_EQ(u(c.empty), editor->text(QAccessible::Name));
-        EXPECT_EQ(tablename(c.table), editor->text(QAccessible::Description));
+        EXPECT_EQ(tablename(c.table) + ". " + tabledescription(c.table),
+                  editor->text(QAccessible::Description));
 
         taking.next = [&c](AppState& s) {
             if (c.table == 8) {
@@ -210,7 +225,10 @@ TEST_F(AccessibilityTest, CellEditorIsNamedAfterItsRowAndFollowsNewRows) {
         QTest::mouseClick(find<QWidget>(QString("Label%1").arg(c.table)), Qt::LeftButton);
         editor = accessible(view->editor());
         EXPECT_EQ(u(c.taken), editor->text(QAccessible::Name));
-        EXPECT_EQ(tablename(c.table), editor->text(QAccessible::Description));
+        // The row's own explanation, as its tooltip says it, between the two.
+        EXPECT_EQ(tablename(c.table) + ". " + u(c.explained) + ". " + tabledescription(c.table),
+                  editor->text(QAccessible::Description));
+        EXPECT_EQ(u(c.explained), view->model()->index(0, 0).data(Qt::ToolTipRole).toString());
     }
 }
 

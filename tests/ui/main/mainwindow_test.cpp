@@ -128,8 +128,40 @@ TEST_F(MainWindowTest, MenuTreeHasItsPlacesAndTheExitShortcut) {
     EXPECT_EQ(QStringList({"N14", "N121"}), names(find<QMenu>("N3")->actions()));
     EXPECT_EQ(nullptr, item("N6")->menu());
     EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::Key_X), item("N5")->shortcut());
-    EXPECT_EQ(u("Прогрессирующая цена за единицу (ТЛ1М)"), item("N13")->text());
-    EXPECT_EQ(u("Все по 2 (ТЛ2)"), item("N221")->text());
+}
+
+TEST_F(MainWindowTest, MenuCaptionsReadAsBeforeWithOneMnemonicEachUniqueInItsPlace) {
+    const struct {
+        const char* name;
+        const char* caption;
+    } captions[] = {
+        {"N1", "Файл"},
+        {"N5", "Выход"},
+        {"N2", "Стартовые атрибуты"},
+        {"N111", "Все по 1 (ТЛ1)"},
+        {"N11", "Постоянная цена за единицу (ТЛ1)"},
+        {"N12", "Прогрессирующая цена за единицу (ТЛ1М)"},
+        {"N221", "Все по 2 (ТЛ2)"},
+        {"N21", "Фиксированные цены за единицу (ТЛ2)"},
+        {"N13", "Прогрессирующая цена за единицу (ТЛ1М)"},
+        {"N3", "Цена навыков"},
+        {"N14", "Постоянная (ТЛ1)"},
+        {"N121", "Прогрессирующая (ТЛ1М, ТЛ2)"},
+        {"N6", "Помощь"},
+    };
+    for (const auto& c : captions) EXPECT_EQ(u(c.caption), menucaption(*item(c.name))) << c.name;
+    const QList<QWidget*> places = {form->menuBar(),     find<QMenu>("N1"),   find<QMenu>("N2"),
+                                    find<QMenu>("N111"), find<QMenu>("N221"), find<QMenu>("N3")};
+    for (const QWidget* place : places) {
+        QList<QKeySequence> mnemonics;
+        for (const QAction* action : place->actions()) {
+            if (action->isSeparator()) continue;
+            const QKeySequence mnemonic = QKeySequence::mnemonic(action->text());
+            EXPECT_FALSE(mnemonic.isEmpty()) << action->objectName().toStdString();
+            EXPECT_FALSE(mnemonics.contains(mnemonic)) << action->objectName().toStdString();
+            mnemonics << mnemonic;
+        }
+    }
 }
 
 TEST_F(MainWindowTest, RuleItemsSetTheirMarksThenRecomputeBothSums) {

@@ -250,3 +250,27 @@ TEST_F(ValueListEditorTest, ValueColumnTakesTheRestOfTheInnerWidth) {
     ASSERT_TRUE(table->verticalScrollBar()->isVisible());
     EXPECT_EQ(wide - table->verticalScrollBar()->width(), table->columnWidth(1));
 }
+
+TEST_F(ValueListEditorTest, InsertAsksForATakeWhileShiftAndCtrlInsertStayPasteAndCopy) {
+    fill({"a=12"});
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_EQ(table->editor(), QApplication::focusWidget());
+    QSignalSpy asked(table, &ValueListEditor::insertpressed);
+    const struct {
+        Qt::KeyboardModifiers modifiers;
+        int asked;
+        const char* line;
+    } presses[] = {
+        {Qt::NoModifier, 1, "a=12"},
+        {Qt::KeypadModifier, 2, "a=12"},
+        {Qt::ControlModifier, 2, "a=12"},  // copies the selected "12"
+        {Qt::ShiftModifier, 2, "a=1212"},  // pastes it after the cursor
+    };
+    QTest::keyClick(table->editor(), Qt::Key_A, Qt::ControlModifier);
+    for (const auto& press : presses) {
+        if (press.modifiers == Qt::ShiftModifier) QTest::keyClick(table->editor(), Qt::Key_End);
+        QTest::keyClick(table->editor(), Qt::Key_Insert, press.modifiers);
+        EXPECT_EQ(press.asked, asked.count()) << press.modifiers;
+        EXPECT_EQ(press.line, table->lines()[0]) << press.modifiers;
+    }
+}
