@@ -93,9 +93,13 @@ std::string hextext(Rng& rng, std::int32_t value) {
 // Plain decimal mostly; now and then "+", leading zeros or one of the hexadecimal forms.
 std::string costtext(Rng& rng, std::int32_t value) {
     if (rng.chance(16)) return hextext(rng, value);
-    if (value > 0 && rng.chance(8)) return "+" + inttostr(value);
-    if (value >= 0 && rng.chance(32)) return "00" + inttostr(value);
-    return inttostr(value);
+    std::string text;
+    if (value > 0 && rng.chance(8)) {
+        text = "+";
+    } else if (value >= 0 && rng.chance(32)) {
+        text = "00";
+    }
+    return text.append(inttostr(value));
 }
 
 std::int32_t costofsign(Rng& rng, std::size_t sign) {

@@ -125,8 +125,9 @@ std::string outcome(std::string_view bytes) {
         text = error.what();
     }
     for (const TFeatRec& f : catalogue.featlist) {
-        text += "|" + std::to_string(f.cost[0]) + " " + std::to_string(f.cost[1]) + " " +
-                std::to_string(f.cost[2]) + " " + std::to_string(f.branched) + std::string(f.name);
+        text += '|';
+        for (const std::int32_t cost : f.cost) text.append(std::to_string(cost)).append(" ");
+        text.append(std::to_string(f.branched)).append(f.name);
     }
     return text;
 }

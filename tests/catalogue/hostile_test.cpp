@@ -209,7 +209,7 @@ TEST(HostileFile, TokensOfThirtyTwoAndThirtyThreeBytes) {
          {0, 0, 0},
          "3 A"},
         {"a hex prefix counts in the 32",
-         "$" + std::string(31, '0') + "F 2 3 A\n",
+         std::string("$").append(31, '0') + "F 2 3 A\n",
          "Invalid numeric input",
          {0, 0, 0},
          "3 A"},

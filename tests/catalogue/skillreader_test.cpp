@@ -94,8 +94,11 @@ std::string outcome(std::string_view bytes) {
         text = error.what();
     }
     for (const TSkillRec& s : catalogue.skilllist) {
-        text += "|" + std::to_string(s.attr) + std::to_string(s.price) +
-                std::to_string(s.branched) + std::to_string(s.special) + std::string(s.name);
+        text += '|';
+        for (const int code : {s.attr, s.price, s.branched, s.special}) {
+            text += std::to_string(code);
+        }
+        text += s.name;
     }
     return text;
 }

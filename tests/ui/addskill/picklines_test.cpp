@@ -12,13 +12,14 @@ TEST(PickLines, SkillMarksFollowTheNameInOnePairOfParentheses) {
         std::string line;
     };
     const std::string run = w1251("Бег").str();
+    const auto marked = [&run](std::string_view marks) { return std::string(run).append(marks); };
     const Case cases[] = {
         {run, 1, 0, 0, run},
-        {run, 1, 1, 0, run + w1251(" (специальный)").str()},
-        {run, 2, 0, 0, run + w1251(" (сложный)").str()},
-        {run, 1, 0, 1, run + w1251(" (разветвленный)").str()},
-        {run, 4, 1, 1, run + w1251(" (очень сложный специальный разветвленный)").str()},
-        {run, 2, 0, 1, run + w1251(" (сложный разветвленный)").str()},
+        {run, 1, 1, 0, marked(w1251(" (специальный)"))},
+        {run, 2, 0, 0, marked(w1251(" (сложный)"))},
+        {run, 1, 0, 1, marked(w1251(" (разветвленный)"))},
+        {run, 4, 1, 1, marked(w1251(" (очень сложный специальный разветвленный)"))},
+        {run, 2, 0, 1, marked(w1251(" (сложный разветвленный)"))},
         // A "(" of the name itself still gets its last character replaced.
         {run + " (x)", 1, 0, 0, run + " (x)"},
         {run + " (xy", 1, 0, 0, run + " (x)"},
