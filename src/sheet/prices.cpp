@@ -25,17 +25,6 @@ std::int32_t progressive(std::int32_t value, std::int32_t refund) {
 
 std::int32_t progsum(std::int32_t n) { return saturate(progsum64(n)); }
 
-AttrRule attrrule(const RuleMarks& marks) {
-    if (marks.N11) return AttrRule::Start1Constant;
-    if (marks.N12) return AttrRule::Start1Progressive;
-    if (marks.N21) return AttrRule::Start2Fixed;
-    return AttrRule::Start2Progressive;
-}
-
-SkillRule skillrule(const RuleMarks& marks) {
-    return marks.N14 ? SkillRule::Constant : SkillRule::Progressive;
-}
-
 std::int32_t attrprice(AttrRule rule, std::int32_t value) {
     switch (rule) {
         case AttrRule::Start1Constant:

@@ -9,20 +9,14 @@ inline constexpr std::array<std::int32_t, 6> fixedprice{0, -5, 0, 10, 25, 50};
 // n + (n-1) + ... + 1; 0 for n <= 0; sticks at the 32-bit maximum.
 std::int32_t progsum(std::int32_t n);
 
-// The check marks of the rule menu items that decide the prices.
-struct RuleMarks {
-    bool N11 = false;
-    bool N12 = true;
-    bool N21 = false;
-    bool N14 = false;
-};
-
 enum class AttrRule { Start1Constant, Start1Progressive, Start2Fixed, Start2Progressive };
 enum class SkillRule { Constant, Progressive };
 
-// The first mark found in the order N11, N12, N21 decides; none of them means N13.
-AttrRule attrrule(const RuleMarks& marks);
-SkillRule skillrule(const RuleMarks& marks);
+// The rules the menu's check marks select.
+struct PriceRules {
+    AttrRule attr;
+    SkillRule skill;
+};
 
 // Values outside 1..5 follow the formulas; the fixed table bounds them into 0..5 first.
 std::int32_t attrprice(AttrRule rule, std::int32_t value);

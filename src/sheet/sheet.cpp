@@ -11,8 +11,7 @@ void setvalue(std::string& line, std::string_view value) { line = joinline(linek
 
 }  // namespace
 
-bool countpoints(AppState& state, std::span<const std::string> attrtexts, const RuleMarks& marks) {
-    const AttrRule rule = attrrule(marks);
+bool countpoints(AppState& state, std::span<const std::string> attrtexts, AttrRule rule) {
     std::int64_t sum = 0;
     for (const std::string& text : attrtexts) {
         const auto value = parseint(text);
@@ -33,8 +32,7 @@ std::optional<SkillRowPrice> skillrowprice(const TakenIndex& index, std::string_
     return SkillRowPrice{*found, level, skillprice(rule, level, index.at(*found).price)};
 }
 
-void skillcount(AppState& state, std::span<const Lines* const> tables, const RuleMarks& marks) {
-    const SkillRule rule = skillrule(marks);
+void skillcount(AppState& state, std::span<const Lines* const> tables, SkillRule rule) {
     const TakenIndex index(state.takenskills);
     std::int64_t sum = 0;
     for (const Lines* table : tables) {

@@ -13,12 +13,12 @@
 #include "takenindex.h"
 
 // The sums of the sheet as functions of what the window shows: the attribute texts, the
-// tables' lines and the rule marks. Those that return a bool say whether the total line is
+// tables' lines and the price rules. Those that return a bool say whether the total line is
 // to be redrawn.
 
 // attrpoints from the seven attribute texts; false, changing nothing, when one of them is
 // not an integer text.
-bool countpoints(AppState& state, std::span<const std::string> attrtexts, const RuleMarks& marks);
+bool countpoints(AppState& state, std::span<const std::string> attrtexts, AttrRule rule);
 
 // One row of a skill table as the skill sum counts it: the first taken skill that its key
 // names, its level and what that level costs.
@@ -35,7 +35,7 @@ std::optional<SkillRowPrice> skillrowprice(const TakenIndex& index, std::string_
 
 // skillpoints from the seven skill tables. Each row found in takenskills stores its level
 // there. A level that is not an integer throws AppError and keeps the old skillpoints.
-void skillcount(AppState& state, std::span<const Lines* const> tables, const RuleMarks& marks);
+void skillcount(AppState& state, std::span<const Lines* const> tables, SkillRule rule);
 
 // The clean-up of a skill table being left: stops at the first empty level, writes "0"
 // over a non-integer and "5" over a level above 5.

@@ -86,21 +86,4 @@ TEST(Prices, SkillPriceUnderBothRules) {
     }
 }
 
-TEST(Prices, FirstMarkInOrderDecidesTheAttributeRule) {
-    struct Case {
-        RuleMarks marks;
-        AttrRule rule;
-    };
-    const Case cases[] = {
-        {{true, true, true, false}, AttrRule::Start1Constant},
-        {{false, true, true, false}, AttrRule::Start1Progressive},
-        {{false, false, true, false}, AttrRule::Start2Fixed},
-        {{false, false, false, false}, AttrRule::Start2Progressive},
-    };
-    for (const Case& c : cases) EXPECT_EQ(c.rule, attrrule(c.marks));
-    EXPECT_EQ(SkillRule::Progressive, skillrule(RuleMarks{}));
-    EXPECT_EQ(SkillRule::Constant, skillrule(RuleMarks{.N14 = true}));
-    EXPECT_EQ(AttrRule::Start1Progressive, attrrule(RuleMarks{}));
-}
-
 }  // namespace

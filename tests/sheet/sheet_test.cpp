@@ -21,14 +21,14 @@ struct SkillTables {
     }
 };
 
-constexpr RuleMarks kStart{};
-constexpr RuleMarks kFixed{.N11 = false, .N12 = false, .N21 = true, .N14 = false};
+constexpr AttrRule kStart = AttrRule::Start1Progressive;
+constexpr AttrRule kFixed = AttrRule::Start2Fixed;
 
 TEST(CountPoints, SumsTheSevenAttributesUnderTheCurrentRule) {
     struct Case {
         const char* what;
         Texts texts;
-        RuleMarks marks;
+        AttrRule rule;
         std::int32_t sum;
     };
     const Case cases[] = {
@@ -39,18 +39,18 @@ TEST(CountPoints, SumsTheSevenAttributesUnderTheCurrentRule) {
         {"fixed table at 2", attrs("2"), kFixed, 0},
         {"start 2 progressive, one at 1",
          {"1", "2", "2", "2", "2", "2", "2"},
-         RuleMarks{.N12 = false},
+         AttrRule::Start2Progressive,
          -10},
         {"blanks before the number", attrs("  2"), kStart, 70},
         {"zero while typing", {"0", "1", "1", "1", "1", "1", "1"}, kFixed, -30},
         {"prices at the bounds add up exactly",
          {"2000000000", "2000000000", "-2000000000", "1", "1", "1", "1"},
-         RuleMarks{.N11 = true},
+         AttrRule::Start1Constant,
          INT32_MAX - 1},
     };
     for (const Case& c : cases) {
         AppState state;
-        EXPECT_TRUE(countpoints(state, c.texts, c.marks)) << c.what;
+        EXPECT_TRUE(countpoints(state, c.texts, c.rule)) << c.what;
         EXPECT_EQ(c.sum, state.attrpoints) << c.what;
     }
 }
@@ -73,14 +73,14 @@ TEST(SkillCount, PricesEveryRowByTheFirstTakenEntryItMatches) {
     SkillTables sheet;
     sheet.tables[2] = {"Fencing=3", "=4", "Unknown=5"};
     sheet.tables[3] = {"Craft (smith)=2", "Craft (potter)=1", "Craft=1"};
-    skillcount(state, sheet.view(), kStart);
+    skillcount(state, sheet.view(), SkillRule::Progressive);
     // Fencing 6*2, smith 3*1, potter 1*4, bare "Craft" matches smith 1*1.
     EXPECT_EQ(12 + 3 + 4 + 1, state.skillpoints);
     EXPECT_EQ(3, state.takenskills[0].level);
     // The last row matching an entry leaves its level there.
     EXPECT_EQ(1, state.takenskills[1].level);
 
-    skillcount(state, sheet.view(), RuleMarks{.N14 = true});
+    skillcount(state, sheet.view(), SkillRule::Constant);
     EXPECT_EQ(6 + 2 + 4 + 1, state.skillpoints);
 }
 
@@ -92,7 +92,7 @@ TEST(SkillCount, ABadLevelKeepsTheOldSumAndTheLevelsStoredBeforeIt) {
         SkillTables sheet;
         sheet.tables[0] = {"A=4", std::string("B=") + bad};
         try {
-            skillcount(state, sheet.view(), kStart);
+            skillcount(state, sheet.view(), SkillRule::Progressive);
             ADD_FAILURE() << "no error for '" << bad << "'";
         } catch (const AppError& error) {
             EXPECT_EQ("'" + std::string(bad) + "' is not a valid integer value", error.what());
@@ -118,7 +118,7 @@ TEST(SkillCount, SumsAreExactThenBounded) {
         state.takenskills = {{0, 4, "A", ""}, {0, 1, "B", ""}};
         SkillTables sheet;
         sheet.tables[0] = c.rows;
-        skillcount(state, sheet.view(), RuleMarks{.N14 = true});
+        skillcount(state, sheet.view(), SkillRule::Constant);
         EXPECT_EQ(c.sum, state.skillpoints) << c.rows[0];
     }
 }

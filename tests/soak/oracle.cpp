@@ -78,14 +78,14 @@ std::optional<std::int32_t> integer(const QString& text) {
     return decimalnumber(rest);
 }
 
-AttrRule attrrule(const std::array<bool, 8>& marks) {
-    if (marks[kN11]) return AttrRule::Start1Constant;
-    if (marks[kN12]) return AttrRule::Start1Progressive;
-    if (marks[kN21]) return AttrRule::Start2Fixed;
+AttrRule attrrule(const QSet<QString>& marks) {
+    if (marks.contains("N11")) return AttrRule::Start1Constant;
+    if (marks.contains("N12")) return AttrRule::Start1Progressive;
+    if (marks.contains("N21")) return AttrRule::Start2Fixed;
     return AttrRule::Start2Progressive;
 }
 
-bool constantskills(const std::array<bool, 8>& marks) { return marks[kN14]; }
+bool constantskills(const QSet<QString>& marks) { return marks.contains("N14"); }
 
 std::int32_t attrprice(AttrRule rule, std::int32_t value) {
     if (value >= 1 && value <= 5) return kAttrPrices[static_cast<std::size_t>(rule)][value - 1];
@@ -189,10 +189,8 @@ std::optional<QString> TotalModel::expectedtotal(const Shown& shown) const {
 QString TotalModel::parts(const Shown& shown) const {
     QStringList attrs;
     for (const QString& text : shown.attrs) attrs << '"' + text + '"';
-    QStringList marks;
-    for (std::size_t i = 0; i < shown.marks.size(); ++i) {
-        if (shown.marks[i]) marks << QString::fromLatin1(kMarkNames[i]);
-    }
+    QStringList marks(shown.marks.begin(), shown.marks.end());
+    marks.sort();
     return QStringLiteral("attributes %1 make %2 under %3; skills %4, features %5")
         .arg(attrs.join(' '))
         .arg(attrsum(shown).value_or(0))

@@ -21,8 +21,8 @@ std::optional<std::int32_t> integer(const QString& text);
 enum class AttrRule { Start1Constant, Start1Progressive, Start2Fixed, Start2Progressive };
 
 // The first checked of N11, N12, N21 decides; none of them is the rule N13 selects.
-AttrRule attrrule(const std::array<bool, 8>& marks);
-bool constantskills(const std::array<bool, 8>& marks);
+AttrRule attrrule(const QSet<QString>& marks);
+bool constantskills(const QSet<QString>& marks);
 
 std::int32_t attrprice(AttrRule rule, std::int32_t value);
 std::int32_t skillprice(bool constant, std::int32_t level, std::int32_t unitprice);

@@ -13,16 +13,15 @@ void SheetChecks::after(const Shown& shown, const std::vector<SeenBox>& seen, co
     total(shown, model);
 }
 
-void SheetChecks::marks(const std::array<bool, 8>& m) {
-    const int attrrules = m[kN11] + m[kN12] + m[kN21] + m[kN13];
-    const bool held = attrrules == 1 && m[kN111] == (m[kN11] || m[kN12]) &&
-                      m[kN221] == (m[kN21] || m[kN13]) && m[kN14] + m[kN121] == 1;
+void SheetChecks::marks(const QSet<QString>& checked) {
+    const auto on = [&checked](const char* name) { return int{checked.contains(name)}; };
+    const int attrrules = on("N11") + on("N12") + on("N21") + on("N13");
+    const bool held = attrrules == 1 && on("N111") == (on("N11") || on("N12")) &&
+                      on("N221") == (on("N21") || on("N13")) && on("N14") + on("N121") == 1;
     if (held) return;
-    QString checked;
-    for (std::size_t i = 0; i < m.size(); ++i) {
-        if (m[i]) checked += QString::fromLatin1(kMarkNames[i]) + ' ';
-    }
-    log_.fail("the menu marks broke their rules: checked " + checked);
+    QStringList names(checked.begin(), checked.end());
+    names.sort();
+    log_.fail("the menu marks broke their rules: checked " + names.join(' '));
 }
 
 void SheetChecks::boxes(const std::vector<SeenBox>& seen, const Expect& expect) {

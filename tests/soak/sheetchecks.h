@@ -42,7 +42,7 @@ public:
     int totalscompared() const { return totals_; }
 
 private:
-    void marks(const std::array<bool, 8>& marks);
+    void marks(const QSet<QString>& checked);
     void boxes(const std::vector<SeenBox>& boxes, const Expect& expect);
     void attrs(const Shown& shown);
     void keys(const Shown& shown);

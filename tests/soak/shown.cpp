@@ -37,8 +37,8 @@ WindowReader::WindowReader(const QMainWindow& form)
     for (std::size_t i = 0; i < tables_.size(); ++i) {
         tables_[i] = child<QTableView>(form, QStringLiteral("ValueListEditor%1").arg(i + 1));
     }
-    for (std::size_t i = 0; i < marks_.size(); ++i) {
-        marks_[i] = child<QAction>(form, QString::fromLatin1(kMarkNames[i]));
+    for (const QAction* action : form.findChildren<const QAction*>()) {
+        if (action->isCheckable()) marks_ << action;
     }
 }
 
@@ -50,7 +50,9 @@ Shown WindowReader::read() const {
         if (attrs_[i] == focus) shown.focusedattr = static_cast<int>(i);
     }
     for (std::size_t i = 0; i < tables_.size(); ++i) shown.tables[i] = readtable(*tables_[i]);
-    for (std::size_t i = 0; i < marks_.size(); ++i) shown.marks[i] = marks_[i]->isChecked();
+    for (const QAction* mark : marks_) {
+        if (mark->isChecked()) shown.marks.insert(mark->objectName());
+    }
     shown.total = total_->text();
     return shown;
 }

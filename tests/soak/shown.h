@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QSet>
 #include <QString>
 #include <array>
 #include <vector>
@@ -16,17 +18,13 @@ struct ShownRow {
     QString value;
 };
 
-// The check marks in the order N11, N12, N111, N21, N13, N221, N14, N121.
-inline constexpr std::array<const char*, 8> kMarkNames{"N11", "N12",  "N111", "N21",
-                                                       "N13", "N221", "N14",  "N121"};
-enum MarkIndex { kN11, kN12, kN111, kN21, kN13, kN221, kN14, kN121 };
-
 struct Shown {
     std::array<QString, 7> attrs;
     // Tables 1 to 7 hold skills, index 7 is the feature table; a table without lines shows
     // its one empty row.
     std::array<std::vector<ShownRow>, 8> tables;
-    std::array<bool, 8> marks{};
+    // The names of the checked menu items.
+    QSet<QString> marks;
     QString total;
     // The attribute field that is the window's focus widget, 0 to 6, or -1.
     int focusedattr = -1;
@@ -42,6 +40,6 @@ private:
     const QMainWindow& form_;
     std::array<const QLineEdit*, 7> attrs_{};
     std::array<const QTableView*, 8> tables_{};
-    std::array<const QAction*, 8> marks_{};
+    QList<const QAction*> marks_;
     const QLabel* total_ = nullptr;
 };

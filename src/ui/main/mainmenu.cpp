@@ -4,7 +4,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <map>
-#include <optional>
 #include <string>
 
 namespace {
@@ -41,13 +40,6 @@ constexpr MenuEntry kEntries[] = {
     {"N6", "Помощь", "П", "", Kind::Item, false},
 };
 
-std::optional<std::size_t> markindex(std::string_view name) {
-    for (std::size_t i = 0; i < kMarkItems.size(); ++i) {
-        if (kMarkItems[i] == name) return i;
-    }
-    return std::nullopt;
-}
-
 // The caption with Qt's "&" before the first occurrence of its mnemonic; an "&" of the
 // caption itself is doubled, so that it shows as it is.
 QString markedcaption(const MenuEntry& entry) {
@@ -81,37 +73,73 @@ QAction* addentry(QMenuBar* menubar, QMenu* place, const MenuEntry& entry,
     return action;
 }
 
-// A sub-menu item shows a mark but has no handler: undo a toggle should one ever reach it.
-void keepmark(QAction* action) {
-    QObject::connect(action, &QAction::triggered, action,
-                     [action](bool checked) { action->setChecked(!checked); });
+// A rule item and its sub-menu show marks. The sub-menu has no handler: undo a toggle
+// should one ever reach it.
+void markable(QAction* rule, QAction* submenu) {
+    rule->setCheckable(true);
+    if (submenu == nullptr || submenu->isCheckable()) return;
+    submenu->setCheckable(true);
+    QObject::connect(submenu, &QAction::triggered, submenu,
+                     [submenu](bool checked) { submenu->setChecked(!checked); });
 }
 
 }  // namespace
 
-RuleMarks MainMenu::rulemarks() const {
-    return {menuitem(*this, "N11")->isChecked(), menuitem(*this, "N12")->isChecked(),
-            menuitem(*this, "N21")->isChecked(), menuitem(*this, "N14")->isChecked()};
-}
-
-MainMenu buildmainmenu(QMenuBar* menubar) {
+void MainMenu::build(QMenuBar* menubar) {
     menubar->setObjectName("MainMenu1");
-    MainMenu built;
     std::map<std::string, QMenu*> menus;
     for (const MenuEntry& entry : kEntries) {
         QMenu* place = entry.place.empty() ? nullptr : menus.at(std::string(entry.place));
         QAction* action = addentry(menubar, place, entry, menus);
-        if (const auto mark = markindex(entry.name)) {
-            action->setCheckable(true);
-            action->setChecked(entry.checked);
-            if (entry.kind == Kind::Menu) keepmark(action);
-            built.marks[*mark] = action;
-        }
+        items_.emplace(entry.name, action);
     }
-    built.N5 = menubar->findChild<QAction*>("N5");
-    built.N6 = menubar->findChild<QAction*>("N6");
-    built.N5->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    return built;
+    for (const auto& row : kAttrRuleItems) markable(item(row.item), item(row.submenu));
+    for (const auto& row : kSkillRuleItems) markable(item(row.item), item(row.submenu));
+    for (const MenuEntry& entry : kEntries) {
+        if (entry.checked) item(entry.name)->setChecked(true);
+    }
+    item("N5")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+}
+
+QAction* MainMenu::item(std::string_view name) const {
+    const auto found = items_.find(name);
+    return found != items_.end() ? found->second : nullptr;
+}
+
+PriceRules MainMenu::pricerules() const {
+    const auto checked = [this](std::string_view name) { return item(name)->isChecked(); };
+    return {selectedrule<AttrRule>(kAttrRuleItems, checked),
+            selectedrule<SkillRule>(kSkillRuleItems, checked)};
+}
+
+void MainMenu::onruleclick(QObject* context, const std::function<void()>& recompute) {
+    connectgroup<AttrRule>(kAttrRuleItems, context, recompute);
+    connectgroup<SkillRule>(kSkillRuleItems, context, recompute);
+}
+
+template <typename Rule>
+void MainMenu::connectgroup(std::span<const RuleItem<Rule>> group, QObject* context,
+                            const std::function<void()>& recompute) {
+    for (const RuleItem<Rule>& row : group) {
+        QObject::connect(item(row.item), &QAction::triggered, context,
+                         [this, &row, group, recompute] {
+                             setmarks(row, group);
+                             recompute();
+                         });
+    }
+}
+
+template <typename Rule>
+void MainMenu::setmarks(const RuleItem<Rule>& clicked,
+                        std::span<const RuleItem<Rule>> group) const {
+    // Sub-menus first: one shared by several items is unchecked once, then checked again.
+    for (const RuleItem<Rule>& row : group) {
+        if (QAction* submenu = item(row.submenu)) submenu->setChecked(false);
+    }
+    for (const RuleItem<Rule>& row : group) {
+        item(row.item)->setChecked(row.item == clicked.item);
+    }
+    if (QAction* submenu = item(clicked.submenu)) submenu->setChecked(true);
 }
 
 QString menucaption(const QAction& item) {
@@ -123,15 +151,4 @@ QString menucaption(const QAction& item) {
         caption += text[i];
     }
     return caption;
-}
-
-QAction* menuitem(const MainMenu& menu, std::string_view name) {
-    const auto mark = markindex(name);
-    return mark ? menu.marks[*mark] : nullptr;
-}
-
-void setmarks(const MainMenu& menu, const RuleHandler& handler) {
-    for (std::size_t i = 0; i < kMarkItems.size(); ++i) {
-        if (handler.marks[i] != Mark::Keep) menu.marks[i]->setChecked(handler.marks[i] == Mark::On);
-    }
 }

@@ -1,60 +1,81 @@
 #pragma once
 
 #include <QString>
-#include <array>
+#include <functional>
+#include <map>
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "sheet/prices.h"
 
 class QAction;
 class QMenuBar;
+class QObject;
 
-// The items of the menu bar MainMenu1 that the window acts on. Every item, drop-down and
-// sub-menu carries its item name (N1, N111, ...) as object name.
-struct MainMenu {
-    QAction* N5 = nullptr;
-    QAction* N6 = nullptr;
-    // The marked items, in the order of RuleHandler::marks.
-    std::array<QAction*, 8> marks{};
-
-    // What the prices read: the marks of N11, N12, N21 and N14 as they stand.
-    RuleMarks rulemarks() const;
-};
-
-inline constexpr std::array<std::string_view, 8> kMarkItems{"N11", "N12",  "N111", "N21",
-                                                            "N13", "N221", "N14",  "N121"};
-
-enum class Mark { Keep, On, Off };
-
-// A rule item and the marks its click sets, in the order of kMarkItems.
-struct RuleHandler {
+// A rule item of the menu and the price rule its check mark selects. Its click checks the
+// item and its sub-menu (shown to the user alone) and unchecks every other item and
+// sub-menu of its group.
+template <typename Rule>
+struct RuleItem {
     std::string_view item;
-    std::array<Mark, 8> marks;
+    Rule rule;
+    std::string_view submenu;
 };
 
-inline constexpr std::array<RuleHandler, 6> kRuleHandlers{{
-    {"N11",
-     {Mark::On, Mark::Off, Mark::On, Mark::Off, Mark::Off, Mark::Off, Mark::Keep, Mark::Keep}},
-    {"N12",
-     {Mark::Off, Mark::On, Mark::On, Mark::Off, Mark::Off, Mark::Off, Mark::Keep, Mark::Keep}},
-    {"N21",
-     {Mark::Off, Mark::Off, Mark::Off, Mark::On, Mark::Off, Mark::On, Mark::Keep, Mark::Keep}},
-    {"N13",
-     {Mark::Off, Mark::Off, Mark::Off, Mark::Off, Mark::On, Mark::On, Mark::Keep, Mark::Keep}},
-    {"N14",
-     {Mark::Keep, Mark::Keep, Mark::Keep, Mark::Keep, Mark::Keep, Mark::Keep, Mark::On, Mark::Off}},
-    {"N121",
-     {Mark::Keep, Mark::Keep, Mark::Keep, Mark::Keep, Mark::Keep, Mark::Keep, Mark::Off, Mark::On}},
-}};
+// Each group in the order its marks are read: the first checked item decides, and the last
+// one when none is checked.
+inline constexpr RuleItem<AttrRule> kAttrRuleItems[] = {
+    {"N11", AttrRule::Start1Constant, "N111"},
+    {"N12", AttrRule::Start1Progressive, "N111"},
+    {"N21", AttrRule::Start2Fixed, "N221"},
+    {"N13", AttrRule::Start2Progressive, "N221"},
+};
+inline constexpr RuleItem<SkillRule> kSkillRuleItems[] = {
+    {"N14", SkillRule::Constant, ""},
+    {"N121", SkillRule::Progressive, ""},
+};
 
-// Builds the whole tree with its captions, places, start marks and the Ctrl+X of N5.
-MainMenu buildmainmenu(QMenuBar* menubar);
+// The rule the marks of `group` select; `checked` tells whether an item is checked.
+template <typename Rule>
+Rule selectedrule(std::span<const RuleItem<Rule>> group,
+                  const std::function<bool(std::string_view)>& checked) {
+    for (const RuleItem<Rule>& row : group) {
+        if (checked(row.item)) return row.rule;
+    }
+    return group.back().rule;
+}
+
+// The menu bar MainMenu1, built once with its captions, places, start marks and the Ctrl+X
+// of N5. Every item, drop-down and sub-menu carries its item name (N1, N111, ...) as object
+// name. Its rule items' handlers refer to it, so it stays where it was built.
+class MainMenu {
+public:
+    MainMenu() = default;
+    MainMenu(const MainMenu&) = delete;
+    MainMenu& operator=(const MainMenu&) = delete;
+
+    void build(QMenuBar* menubar);
+
+    // Any item by name; null for a name the menu does not have.
+    QAction* item(std::string_view name) const;
+
+    // What the prices read: the rules the marks select as they stand.
+    PriceRules pricerules() const;
+
+    // Each rule item's click sets the marks of its group, then runs `recompute`.
+    void onruleclick(QObject* context, const std::function<void()>& recompute);
+
+private:
+    template <typename Rule>
+    void setmarks(const RuleItem<Rule>& clicked, std::span<const RuleItem<Rule>> group) const;
+    template <typename Rule>
+    void connectgroup(std::span<const RuleItem<Rule>> group, QObject* context,
+                      const std::function<void()>& recompute);
+
+    std::map<std::string, QAction*, std::less<>> items_;
+};
 
 // The caption an item shows: its text without the "&" that marks its mnemonic, "&&" read
 // as one "&".
 QString menucaption(const QAction& item);
-
-// One of the marked items by name; null for the others.
-QAction* menuitem(const MainMenu& menu, std::string_view name);
-
-void setmarks(const MainMenu& menu, const RuleHandler& handler);

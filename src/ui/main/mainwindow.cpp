@@ -185,7 +185,7 @@ void TForm1::explainrows() {
     // A skill row is priced by the menu's rule, so the menu comes first.
     for (std::size_t i = 0; i < kFeatureTable; ++i) {
         tables_[i]->setexplain([this](std::string_view line) {
-            return skillrowtip(TakenIndex(state_.takenskills), line, skillrule(menu_.rulemarks()));
+            return skillrowtip(TakenIndex(state_.takenskills), line, menu_.pricerules().skill);
         });
     }
     tables_[kFeatureTable]->setexplain(featrowtip);
@@ -198,14 +198,11 @@ void TForm1::settaborder() {
 }
 
 void TForm1::createmenu() {
-    menu_ = buildmainmenu(menuBar());
+    menu_.build(menuBar());
     returnfocusfrommenu(menuBar());
-    for (const RuleHandler& handler : kRuleHandlers) {
-        connect(menuitem(menu_, handler.item), &QAction::triggered, this,
-                guard([this, &handler] { ruleclick(handler); }));
-    }
-    connect(menu_.N5, &QAction::triggered, this, guard([this] { N5Click(); }));
-    connect(menu_.N6, &QAction::triggered, this, guard([this] { N6Click(); }));
+    menu_.onruleclick(this, guard([this] { ruleclick(); }));
+    connect(menu_.item("N5"), &QAction::triggered, this, guard([this] { N5Click(); }));
+    connect(menu_.item("N6"), &QAction::triggered, this, guard([this] { N6Click(); }));
     // The menu bar reports itself built once, before the catalogues are read.
     guarded([this] { MainMenu1Change(); });
 }
@@ -283,11 +280,11 @@ void TForm1::countpoints() {
     std::vector<std::string> texts;
     texts.reserve(spins_.size());
     for (const SpinField* spin : spins_) texts.push_back(tocp1251(spin->text()));
-    const AttrRule rule = attrrule(menu_.rulemarks());
+    const AttrRule rule = menu_.pricerules().attr;
     for (std::size_t i = 0; i < spins_.size(); ++i) {
         explain(spins_[i], attrtip(blockname(i), texts[i], rule));
     }
-    if (::countpoints(state_, texts, menu_.rulemarks())) writetotal();
+    if (::countpoints(state_, texts, rule)) writetotal();
 }
 
 void TForm1::skillcount() {
@@ -295,7 +292,7 @@ void TForm1::skillcount() {
     for (ValueListEditor* table : tables_) table->explainagain();
     std::array<const Lines*, kFeatureTable> tables{};
     for (std::size_t i = 0; i < tables.size(); ++i) tables[i] = &tables_[i]->lines();
-    ::skillcount(state_, tables, menu_.rulemarks());
+    ::skillcount(state_, tables, menu_.pricerules().skill);
     writetotal();
 }
 
@@ -332,8 +329,7 @@ void TForm1::Label8Click() {
     tables_[kFeatureTable]->appendline(takenfeatline(state_));
 }
 
-void TForm1::ruleclick(const RuleHandler& handler) {
-    setmarks(menu_, handler);
+void TForm1::ruleclick() {
     countpoints();
     skillcount();
 }
@@ -370,6 +366,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         event->ignore();
         return true;
     }
-    menu_.N5->trigger();
+    menu_.item("N5")->trigger();
     return true;
 }

@@ -51,7 +51,8 @@ private:
     void ValueListEditor8Exit();
     void attrclick(const CaptionLabel& caption);
     void Label8Click();
-    void ruleclick(const RuleHandler& handler);
+    // After a rule item has set its marks.
+    void ruleclick();
     void N5Click();
     void N6Click();
 
