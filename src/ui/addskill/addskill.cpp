@@ -120,7 +120,7 @@ void TForm2::connecthandlers() {
     connect(cancel_, &QPushButton::clicked, this, guard([this] { logic_.BitBtn2Click(); }));
 }
 
-int TForm2::pick() {
+PickResult TForm2::pick() {
     FormShow();
     // Each opening starts in the list, so that the keyboard can choose at once.
     list_->setFocus(Qt::OtherFocusReason);
@@ -172,11 +172,9 @@ void TForm2::setcaption(const std::string& text) { setWindowTitle(fromcp1251(tex
 std::string TForm2::caption() const { return tocp1251(windowTitle()); }
 
 void TForm2::namecontrols() {
-    // The mode is known by Label1's text, as the logic knows it; before the first opening
-    // the text is empty and the dialog is in skill mode.
-    const QString shown = label1_->text();
-    const bool skills = shown.isEmpty() || shown == QString::fromUtf8("Уровень");
-    const ModeNames& names = skills ? kSkillNames : kFeatureNames;
+    // An opening sets the caption, which tells the mode, before Label1; before the first
+    // opening the dialog is in skill mode.
+    const ModeNames& names = logic_.featuremode() ? kFeatureNames : kSkillNames;
     list_->setAccessibleName(QString::fromUtf8(names.list));
     spin_->setAccessibleName(QString::fromUtf8(names.value));
 }
@@ -198,4 +196,4 @@ std::string TForm2::promptspec(const std::string& caption, const std::string& pr
     return tocp1251(SpecPrompt::ask(this, fromcp1251(caption), fromcp1251(prompt)));
 }
 
-void TForm2::hidedialog() { done(logic_.result()); }
+void TForm2::hidedialog() { done(static_cast<int>(logic_.result())); }

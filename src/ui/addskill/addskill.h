@@ -25,7 +25,7 @@ class TForm2 : public QDialog, public PickDialog, private PickView {
 public:
     TForm2(AppState& state, std::function<void()> countpoints, QWidget* parent = nullptr);
 
-    int pick() override;
+    PickResult pick() override;
     // An opening without its modal run: sets the mode's texts and fills the list for the
     // state's picksource. pick() runs it, then the modal run.
     void FormShow();

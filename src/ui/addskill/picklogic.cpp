@@ -37,7 +37,6 @@ constexpr ModeTexts kSkillMode{kSkillCaption, kSkillHint, kLevel, kOfSkill, 1, 5
 constexpr ModeTexts kFeatMode{kFeatCaption, kFeatHint, kPrice, kOfFeat, -70, 70, true};
 
 constexpr int kFeatSource = 8;
-constexpr std::size_t kSpecLimit = 255;
 
 // "Label3" gives 3: the caption's name without its first five characters.
 int sourcenumber(std::string_view picksource) {
@@ -48,7 +47,7 @@ int sourcenumber(std::string_view picksource) {
 
 std::string cleanspec(std::string spec) {
     std::erase(spec, '=');
-    if (spec.size() > kSpecLimit) spec.resize(kSpecLimit);
+    if (spec.size() > std::size_t{kSpecLimit}) spec.resize(kSpecLimit);
     return spec;
 }
 
@@ -56,7 +55,7 @@ PickLogic::PickLogic(AppState& state, PickView& view, std::function<void()> coun
     : state_(state), view_(view), countpoints_(std::move(countpoints)) {}
 
 void PickLogic::FormShow() {
-    result_ = pickOpen;
+    result_ = PickResult::Open;
     hidden_ = false;
     entries_.clear();
     view_.setlines({});
@@ -130,7 +129,7 @@ void PickLogic::prefill(bool editionevent) {
 }
 
 void PickLogic::ListBox1DblClick() {
-    if (take()) finish(pickTaken);
+    if (take()) finish(PickResult::Taken);
 }
 
 bool PickLogic::take() {
@@ -183,15 +182,15 @@ std::string PickLogic::askspec(std::string_view caption, std::string_view prompt
 
 void PickLogic::BitBtn1Click() {
     if (view_.selected() >= 0 && take()) {
-        finish(pickTaken);
+        finish(PickResult::Taken);
         return;
     }
-    finish(pickCancelled);
+    finish(PickResult::Cancelled);
 }
 
-void PickLogic::BitBtn2Click() { finish(pickCancelled); }
+void PickLogic::BitBtn2Click() { finish(PickResult::Cancelled); }
 
-void PickLogic::FormClose() { finish(pickClosed); }
+void PickLogic::FormClose() { finish(PickResult::Closed); }
 
 void PickLogic::FormHide() {
     if (hidden_) return;
@@ -199,7 +198,7 @@ void PickLogic::FormHide() {
     if (countpoints_) countpoints_();
 }
 
-void PickLogic::finish(int result) {
+void PickLogic::finish(PickResult result) {
     result_ = result;
     view_.hidedialog();
 }

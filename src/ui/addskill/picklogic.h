@@ -8,12 +8,7 @@
 
 #include "pickview.h"
 #include "sheet/appstate.h"
-
-// Dialog results; callers test for pickTaken only.
-inline constexpr int pickOpen = 0;
-inline constexpr int pickTaken = 1;
-inline constexpr int pickClosed = 2;
-inline constexpr int pickCancelled = 7;
+#include "ui/pickdialog.h"
 
 // The selection dialog's handlers, written against PickView. The mode lives only in the
 // texts an opening sets; each line is tied to its catalogue position by `entries_`.
@@ -31,11 +26,12 @@ public:
     void FormClose();
     void FormHide();
 
-    int result() const { return result_; }
+    PickResult result() const { return result_; }
+    // Feature mode, as the caption an opening set tells it.
+    bool featuremode() const;
 
 private:
     bool skillmode() const;
-    bool featuremode() const;
     void fillskills(int attr);
     void fillfeatures();
     // Appends the entry of the selected line; false when it has an empty name.
@@ -44,16 +40,16 @@ private:
     void takefeat(std::size_t entry);
     std::string askspec(std::string_view caption, std::string_view prompt, std::string_view name);
     void prefill(bool editionevent);
-    void finish(int result);
+    void finish(PickResult result);
 
     AppState& state_;
     PickView& view_;
     std::function<void()> countpoints_;
     std::vector<std::size_t> entries_;
-    int result_ = pickOpen;
+    PickResult result_ = PickResult::Open;
     bool hidden_ = true;
 };
 
-// A branched entry's spec text as it may enter a table row: no "=", which would split the row, and
-// at most 255 bytes.
+// A branched entry's spec text as it may enter a table row: no "=", which would split the
+// row, and at most kSpecLimit bytes.
 std::string cleanspec(std::string spec);

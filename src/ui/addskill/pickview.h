@@ -5,6 +5,9 @@
 
 #include "catalogue/apperror.h"
 
+// The longest spec a branched entry may be given.
+inline constexpr int kSpecLimit = 255;
+
 // What the selection dialog's logic needs of its window: operations, not widgets. Texts
 // are Windows-1251 bytes.
 class PickView {
@@ -37,7 +40,8 @@ public:
     virtual std::string label2() const = 0;
     virtual void setlisthint(const std::string& text) = 0;
 
-    // The modal one-line prompt: the typed text on OK, empty on Cancel or close.
+    // The modal one-line prompt of at most kSpecLimit characters: the typed text on OK,
+    // empty on Cancel or close.
     virtual std::string promptspec(const std::string& caption, const std::string& prompt) = 0;
 
     // Ends the modal run: the logic has set its result and the window is to hide.

@@ -8,11 +8,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-namespace {
-
-constexpr int kSpecLimit = 255;
-
-}  // namespace
+#include "pickview.h"
 
 SpecPrompt::SpecPrompt(const QString& caption, const QString& prompt, QWidget* parent)
     : QDialog(parent), edit_(new QLineEdit(this)), hint_(new QLabel(this)) {

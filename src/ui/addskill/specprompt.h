@@ -6,7 +6,7 @@ class QLabel;
 class QLineEdit;
 
 // The one-line prompt for a branched entry's spec text. It refuses "=", which would split
-// the sheet's "key=value" row, with a beep and a visible hint; at most 255 characters.
+// the sheet's "key=value" row, with a beep and a visible hint; at most kSpecLimit characters.
 class SpecPrompt : public QDialog {
     Q_OBJECT
 public:

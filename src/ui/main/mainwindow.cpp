@@ -311,7 +311,7 @@ void TForm1::attrclick(const CaptionLabel& caption) {
     if (pickdialog_ == nullptr) return;
     state_.picksource = caption.objectName().toStdString();
     // A result of 1 promises a new entry; an empty list would be the dialog's fault.
-    if (pickdialog_->pick() == 1 && !state_.takenskills.empty()) {
+    if (pickdialog_->pick() == PickResult::Taken && !state_.takenskills.empty()) {
         const auto table = sheet_->findChild<ValueListEditor*>(
             numbered("ValueListEditor", caption.tag()), Qt::FindDirectChildrenOnly);
         if (table != nullptr) {
@@ -325,7 +325,7 @@ void TForm1::attrclick(const CaptionLabel& caption) {
 void TForm1::Label8Click() {
     if (pickdialog_ == nullptr) return;
     state_.picksource = labels_[7]->objectName().toStdString();
-    if (pickdialog_->pick() != 1 || state_.takenfeats.empty()) return;
+    if (pickdialog_->pick() != PickResult::Taken || state_.takenfeats.empty()) return;
     tables_[kFeatureTable]->appendline(takenfeatline(state_));
 }
 

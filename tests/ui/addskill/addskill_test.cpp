@@ -39,7 +39,7 @@ protected:
 
     // Opens the dialog over `source`; `during` runs once it is shown and must end it.
     template <typename During>
-    int pick(const std::string& source, During during) {
+    PickResult pick(const std::string& source, During during) {
         state.picksource = source;
         QTimer::singleShot(0, &dialog, [this, during] {
             EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
@@ -199,27 +199,27 @@ TEST_F(TForm2Test, TabGoesThroughListValueEditionsAndButtons) {
 
 TEST_F(TForm2Test, EscapeLeavesItOpenCancelAndCloseBoxEndIt) {
     bool open = false;
-    const int cancelled = pick("Label3", [&] {
+    const PickResult cancelled = pick("Label3", [&] {
         QTest::keyClick(list(), Qt::Key_Escape);
         open = dialog.isVisible();
         press("BitBtn2");
     });
     EXPECT_TRUE(open);
-    EXPECT_EQ(7, cancelled);
+    EXPECT_EQ(PickResult::Cancelled, cancelled);
     EXPECT_EQ(1, counts);
 
-    EXPECT_EQ(2, pick("Label3", [this] { dialog.close(); }));
+    EXPECT_EQ(PickResult::Closed, pick("Label3", [this] { dialog.close(); }));
     EXPECT_EQ(2, counts);
     EXPECT_TRUE(state.takenskills.empty());
 }
 
 TEST_F(TForm2Test, DoubleClickTakesTheEntryOfTheClickedLineOnly) {
-    EXPECT_EQ(1, pick("Label3", [this] { doubleclick(1); }));
+    EXPECT_EQ(PickResult::Taken, pick("Label3", [this] { doubleclick(1); }));
     ASSERT_EQ(1u, state.takenskills.size());
     EXPECT_EQ(kHurdles, state.takenskills[0].name);
     EXPECT_EQ(2, state.takenskills[0].price);
 
-    EXPECT_EQ(1, pick("Label3", [this] { doubleclick(0); }));
+    EXPECT_EQ(PickResult::Taken, pick("Label3", [this] { doubleclick(0); }));
     ASSERT_EQ(2u, state.takenskills.size());
     EXPECT_EQ(kRun, state.takenskills[1].name);
 }
@@ -250,7 +250,7 @@ TEST_F(TForm2Test, TypedValueIsTakenWithinTheBoundsOnEveryWayOfTaking) {
     for (const Case& c : cases) {
         state.takenskills.clear();
         state.takenfeats.clear();
-        const int result = pick(c.source, [this, &c] {
+        const PickResult result = pick(c.source, [this, &c] {
             clickline(1);
             typevalue(c.typed);
             switch (c.way) {
@@ -270,7 +270,7 @@ TEST_F(TForm2Test, TypedValueIsTakenWithinTheBoundsOnEveryWayOfTaking) {
             }
         });
         const std::string what = std::string(c.source) + " '" + c.typed + "'";
-        ASSERT_EQ(1, result) << what;
+        ASSERT_EQ(PickResult::Taken, result) << what;
         const bool skills = std::string(c.source) != "Label8";
         ASSERT_EQ(skills ? 1u : 0u, state.takenskills.size()) << what;
         ASSERT_EQ(skills ? 0u : 1u, state.takenfeats.size()) << what;
@@ -322,7 +322,7 @@ TEST_F(TForm2Test, SelectingALineProposesThePriceOfItsOwnFeature) {
 
 TEST_F(TForm2Test, DoubleClickOnNoLineShowsTheIndexError) {
     QString shown;
-    const int result = pick("Label5", [&] {
+    const PickResult result = pick("Label5", [&] {
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr) return;
@@ -334,7 +334,7 @@ TEST_F(TForm2Test, DoubleClickOnNoLineShowsTheIndexError) {
         press("BitBtn1");
     });
     EXPECT_EQ("List index out of bounds (-1)", shown);
-    EXPECT_EQ(7, result);
+    EXPECT_EQ(PickResult::Cancelled, result);
 }
 
 TEST_F(TForm2Test, BranchedTakeAsksThroughThePrompt) {

@@ -56,7 +56,7 @@ TEST_F(PickLogicTest, SkillOpeningListsTheAttributesSkillsWithSkillTexts) {
     EXPECT_EQ((std::pair{1, 5}), (std::pair{view.lower, view.upper}));
     EXPECT_EQ(5, view.number);
     EXPECT_FALSE(view.editions);
-    EXPECT_EQ(pickOpen, logic.result());
+    EXPECT_EQ(PickResult::Open, logic.result());
 }
 
 TEST_F(PickLogicTest, FeatureOpeningListsEveryFeatureWithFeatureTexts) {
@@ -167,7 +167,7 @@ TEST_F(PickLogicTest, DoubleClickTakesOnlyTheEntryOfItsLine) {
     EXPECT_EQ(kHurdles, state.takenskills[0].name);
     EXPECT_EQ(4, state.takenskills[0].price);
     EXPECT_EQ(2, state.takenskills[0].level);
-    EXPECT_EQ(pickTaken, logic.result());
+    EXPECT_EQ(PickResult::Taken, logic.result());
 
     open("Label3");
     view.selection = 0;
@@ -207,7 +207,7 @@ TEST_F(PickLogicTest, BranchedTakeAsksForItsSpecText) {
         view.selection = 0;
         logic.ListBox1DblClick();
         EXPECT_EQ(c.spec, state.takenskills.back().spec);
-        EXPECT_EQ(pickTaken, logic.result());
+        EXPECT_EQ(PickResult::Taken, logic.result());
     }
     EXPECT_EQ(4u, state.takenskills.size());
     EXPECT_EQ(w1251("Уточнение навыка Знание").str(), view.prompts[0].first);
@@ -230,15 +230,15 @@ TEST_F(PickLogicTest, EachWayOutGivesItsResultAndCountsOnce) {
         const char* what;
         int selection;
         void (PickLogic::*handler)();
-        int result;
+        PickResult result;
         std::size_t taken;
     };
     const Case cases[] = {
-        {"double-click", 0, &PickLogic::ListBox1DblClick, pickTaken, 1},
-        {"OK on a line", 0, &PickLogic::BitBtn1Click, pickTaken, 1},
-        {"OK on no line", -1, &PickLogic::BitBtn1Click, pickCancelled, 0},
-        {"Cancel", 0, &PickLogic::BitBtn2Click, pickCancelled, 0},
-        {"close box", 0, &PickLogic::FormClose, pickClosed, 0},
+        {"double-click", 0, &PickLogic::ListBox1DblClick, PickResult::Taken, 1},
+        {"OK on a line", 0, &PickLogic::BitBtn1Click, PickResult::Taken, 1},
+        {"OK on no line", -1, &PickLogic::BitBtn1Click, PickResult::Cancelled, 0},
+        {"Cancel", 0, &PickLogic::BitBtn2Click, PickResult::Cancelled, 0},
+        {"close box", 0, &PickLogic::FormClose, PickResult::Closed, 0},
     };
     for (const Case& c : cases) {
         state.takenskills.clear();
@@ -280,17 +280,17 @@ TEST_F(PickLogicTest, DoubleClickWithoutALineReportsTheIndexError) {
             EXPECT_STREQ("List index out of bounds (-1)", error.what());
         }
         EXPECT_TRUE(state.takenskills.empty());
-        EXPECT_EQ(pickOpen, logic.result());
+        EXPECT_EQ(PickResult::Open, logic.result());
     }
     logic.BitBtn1Click();
-    EXPECT_EQ(pickCancelled, logic.result());
+    EXPECT_EQ(PickResult::Cancelled, logic.result());
 }
 
 TEST_F(PickLogicTest, DoubleClickOnAnEmptyCatalogueDoesNothing) {
     addskill(catalogue, kRun, 1);
     open("Label8");
     EXPECT_NO_THROW(logic.ListBox1DblClick());
-    EXPECT_EQ(pickOpen, logic.result());
+    EXPECT_EQ(PickResult::Open, logic.result());
     EXPECT_EQ(0, view.hides);
 }
 
@@ -302,10 +302,10 @@ TEST_F(PickLogicTest, EntryWithAnEmptyNameIsListedButNotTaken) {
     view.selection = 0;
     logic.ListBox1DblClick();
     EXPECT_TRUE(state.takenskills.empty());
-    EXPECT_EQ(pickOpen, logic.result());
+    EXPECT_EQ(PickResult::Open, logic.result());
     EXPECT_EQ(0, view.hides);
     logic.BitBtn1Click();
-    EXPECT_EQ(pickCancelled, logic.result());
+    EXPECT_EQ(PickResult::Cancelled, logic.result());
 }
 
 }  // namespace

@@ -220,7 +220,7 @@ TEST_F(AccessibilityTest, CellEditorIsNamedAfterItsRowAndFollowsNewRows) {
             } else {
                 s.takenskills.push_back({2, 2, tocp1251(u(c.name)), tocp1251(u(c.spec))});
             }
-            return 1;
+            return PickResult::Taken;
         };
         QTest::mouseClick(find<QWidget>(QString("Label%1").arg(c.table)), Qt::LeftButton);
         editor = accessible(view->editor());

@@ -73,7 +73,7 @@ protected:
         form->setpickdialog(&dialog);
         dialog.next = [=](AppState& s) {
             s.takenskills.push_back({level, price, cp(name), ""});
-            return 1;
+            return PickResult::Taken;
         };
         QTest::mouseClick(caption(n), Qt::LeftButton);
     }
@@ -81,7 +81,7 @@ protected:
         form->setpickdialog(&dialog);
         dialog.next = [=](AppState& s) {
             s.takenfeats.push_back({cp(name), cp(spec), price});
-            return 1;
+            return PickResult::Taken;
         };
         QTest::mouseClick(caption(8), Qt::LeftButton);
     }
@@ -363,7 +363,7 @@ TEST_F(MainWindowTest, TakenSkillsGoInAtTheCurrentRowAndTheSkillSumFollows) {
     // A cancel still recomputes the skill sum.
     clickcell(table(3), 1);
     retype("3");
-    dialog.next = [](AppState&) { return 7; };
+    dialog.next = [](AppState&) { return PickResult::Cancelled; };
     QTest::mouseClick(caption(3), Qt::LeftButton);
     EXPECT_EQ(2u, table(3)->lines().size());
     EXPECT_EQ(totalof(2 + 12), total());
@@ -380,7 +380,7 @@ TEST_F(MainWindowTest, TakenFeatureIsAppendedAndCountsOnlyAfterLeavingTheTable) 
     press(Qt::Key_Tab);
     EXPECT_EQ(totalof(-15), total());
 
-    dialog.next = [](AppState&) { return 7; };
+    dialog.next = [](AppState&) { return PickResult::Cancelled; };
     QTest::mouseClick(caption(8), Qt::LeftButton);
     EXPECT_EQ(2u, table(8)->lines().size());
     EXPECT_EQ(totalof(-15), total());

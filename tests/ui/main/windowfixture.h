@@ -101,11 +101,11 @@ inline void choose(QMenuBar* bar, const std::vector<const char*>& path) {
 class FakePick : public PickDialog {
 public:
     explicit FakePick(AppState& state) : state_(state) {}
-    int pick() override {
+    PickResult pick() override {
         sources.push_back(state_.picksource);
-        return next ? next(state_) : 7;
+        return next ? next(state_) : PickResult::Cancelled;
     }
-    std::function<int(AppState&)> next;
+    std::function<PickResult(AppState&)> next;
     std::vector<std::string> sources;
 
 private:
