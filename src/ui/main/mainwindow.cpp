@@ -17,6 +17,7 @@
 #include "layout.h"
 #include "sheet/sheet.h"
 #include "sheet/taking.h"
+#include "sheetarea.h"
 #include "spinfield.h"
 #include "ui/encoding.h"
 #include "ui/errorbox.h"
@@ -105,7 +106,7 @@ void explain(QWidget* widget, const QString& text) {
 }  // namespace
 
 TForm1::TForm1(AppState& state, const std::filesystem::path& catalogues, QWidget* parent)
-    : QMainWindow(parent), state_(state), sheet_(new QWidget(this)) {
+    : QMainWindow(parent), state_(state), sheet_(new SheetArea(this)) {
     setObjectName("Form1");
     setWindowTitle(QString::fromUtf8("Создание персонажа в системе \"Тальвира\" ver. 1.0"));
     QPalette colours = palette();
@@ -121,8 +122,7 @@ TForm1::TForm1(AppState& state, const std::filesystem::path& catalogues, QWidget
     explainrows();
     FormCreate(catalogues);
     placewindow();
-    // Sees the sheet's resizes and every key press of the program (for Ctrl+X).
-    qApp->installEventFilter(this);
+    sheet_->onresize(guard([this] { FormResize(); }));
     spins_[0]->setFocus(Qt::OtherFocusReason);
 }
 
@@ -341,31 +341,4 @@ void TForm1::N6Click() { showhelp(this); }
 void TForm1::writetotal() {
     labels_[8]->settext(fromcp1251(totaltext(state_)));
     explain(labels_[8], sumstip(state_));
-}
-
-bool TForm1::isquitkey(QObject* receiver, QEvent* event) const {
-    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) {
-        return false;
-    }
-    const auto* key = static_cast<const QKeyEvent*>(event);
-    if (key->keyCombination() != QKeyCombination(Qt::ControlModifier, Qt::Key_X)) return false;
-    const auto* widget = qobject_cast<const QWidget*>(receiver);
-    return widget != nullptr && widget->window() == this &&
-           QApplication::activeModalWidget() == nullptr;
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == sheet_ && event->type() == QEvent::Resize) {
-        guarded([this] { FormResize(); });
-        return false;
-    }
-    if (!isquitkey(watched, event)) return false;
-    // Ctrl+X belongs to "Выход" before any edit field sees it as its cut: refusing the
-    // override lets the shortcut run, and a key press that still arrives runs it here.
-    if (event->type() == QEvent::ShortcutOverride) {
-        event->ignore();
-        return true;
-    }
-    menu_.item("N5")->trigger();
-    return true;
 }

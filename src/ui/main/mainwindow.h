@@ -9,6 +9,7 @@
 
 class CaptionLabel;
 class PickDialog;
+class SheetArea;
 class SpinField;
 class ValueListEditor;
 
@@ -31,7 +32,6 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createcaptions();
@@ -57,11 +57,10 @@ private:
     void N6Click();
 
     void writetotal();
-    bool isquitkey(QObject* receiver, QEvent* event) const;
 
     AppState& state_;
     PickDialog* pickdialog_ = nullptr;
-    QWidget* sheet_;
+    SheetArea* sheet_;
     std::array<CaptionLabel*, 9> labels_{};
     std::array<SpinField*, 7> spins_{};
     std::array<ValueListEditor*, 8> tables_{};

@@ -9,6 +9,7 @@
 
 #include "catalogue/intsyntax.h"
 #include "focusleave.h"
+#include "menushortcuts.h"
 #include "ui/encoding.h"
 
 namespace {
@@ -27,6 +28,7 @@ SpinField::SpinField(QWidget* parent)
     setText(QString::number(kMinimum));
     connect(this, &QLineEdit::textChanged, this, &SpinField::changed);
     onfocusleave(this, [this] { clampifoutside(); });
+    menushortcutsfirst(this);
 }
 
 int SpinField::value() const { return parseint(tocp1251(text())).value_or(kMinimum); }

@@ -12,6 +12,7 @@
 
 #include "focusleave.h"
 #include "linesmodel.h"
+#include "menushortcuts.h"
 #include "ui/encoding.h"
 
 namespace {
@@ -218,6 +219,7 @@ void ValueListEditor::placeeditor(const QModelIndex& index) {
     editor_ = qobject_cast<QLineEdit*>(indexWidget(index));
     if (!editor_) return;
     editor_->installEventFilter(this);
+    menushortcutsfirst(editor_);
     original_ = editor_->text();
     nameeditor();
     if (focused) editor_->setFocus(Qt::OtherFocusReason);

@@ -312,22 +312,36 @@ TEST_F(MainWindowTest, HelpIsAPlainBoxWithTheHelpText) {
     EXPECT_EQ(0, exits.count());
 }
 
-TEST_F(MainWindowTest, CtrlXInACellEditorEndsTheProgramInsteadOfCutting) {
-    showactive();
-    clickcell(table(1), 0);
-    type("42");
-    press(Qt::Key_A, Qt::ControlModifier);
-    QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
-    bool timedout = false;
-    QTimer::singleShot(0, form.get(), [] { press(Qt::Key_X, Qt::ControlModifier); });
-    QTimer::singleShot(5000, qApp, [&] {
-        timedout = true;
-        QCoreApplication::exit(1);
-    });
-    EXPECT_EQ(0, QApplication::exec());
-    EXPECT_FALSE(timedout);
-    EXPECT_EQ(1, quitting.count());
-    EXPECT_EQ((Lines{"=42"}), table(1)->lines());
+TEST_F(MainWindowTest, CtrlXWhileEditingEndsTheProgramInsteadOfCutting) {
+    struct Case {
+        const char* where;
+        std::function<void()> edit;
+        std::function<QString()> text;
+    };
+    const Case cases[] = {
+        {"level cell", [this] { clickcell(table(1), 0); },
+         [this] { return fromcp1251(table(1)->lines().at(0)); }},
+        {"attribute field", [this] { clickinto(spin(3)); }, [this] { return spin(3)->text(); }},
+    };
+    for (const Case& c : cases) {
+        showactive();
+        c.edit();
+        press(Qt::Key_A, Qt::ControlModifier);
+        type("4");
+        press(Qt::Key_A, Qt::ControlModifier);
+        const QString before = c.text();
+        QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
+        bool timedout = false;
+        QTimer::singleShot(0, form.get(), [] { press(Qt::Key_X, Qt::ControlModifier); });
+        QTimer::singleShot(5000, qApp, [&] {
+            timedout = true;
+            QCoreApplication::exit(1);
+        });
+        EXPECT_EQ(0, QApplication::exec()) << c.where;
+        EXPECT_FALSE(timedout) << c.where;
+        EXPECT_EQ(1, quitting.count()) << c.where;
+        EXPECT_EQ(before, c.text()) << c.where;
+    }
 }
 
 TEST_F(MainWindowTest, MissingCatalogueShowsTheBoxAndTheWindowStillComesUp) {
