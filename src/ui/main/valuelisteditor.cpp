@@ -127,15 +127,6 @@ void ValueListEditor::lineschanged() {
 
 int ValueListEditor::rowcount() const { return model_->rowCount() + 1; }
 
-std::string ValueListEditor::cell(int column, int row) const {
-    if (row == 0) return tocp1251(model_->title(column));
-    return model_->cell(column, row - 1);
-}
-
-void ValueListEditor::setcell(int column, int row, std::string_view text) {
-    if (row >= 1) model_->setcell(column, row - 1, text);
-}
-
 int ValueListEditor::currentrow() const {
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.row() + 1 : 1;

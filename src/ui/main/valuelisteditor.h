@@ -35,8 +35,6 @@ public:
 
     // Lines + 1, never below 2.
     int rowcount() const;
-    std::string cell(int column, int row) const;
-    void setcell(int column, int row, std::string_view text);
     int currentrow() const;
     void setcurrentrow(int row);
 
