@@ -63,7 +63,11 @@ bool isinteger(std::string_view text) noexcept { return parseint(text).has_value
 
 std::int32_t strtoint(std::string_view text) {
     if (const auto value = parseint(text)) return *value;
-    throw AppError("'" + std::string(text) + "' is not a valid integer value");
+    throw AppError(notintegermessage(text));
+}
+
+std::string notintegermessage(std::string_view text) {
+    return "'" + std::string(text) + "' is not a valid integer value";
 }
 
 std::string inttostr(std::int32_t value) {
