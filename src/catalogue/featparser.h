@@ -20,9 +20,9 @@
 // Internal linkage, as in a source file: see above.
 namespace {
 
-constexpr char kCtrlZ = '\x1A';
-constexpr std::size_t kMaxToken = 32;
-constexpr std::size_t kPlainDigits = 9;
+inline constexpr char kCtrlZ = '\x1A';
+inline constexpr std::size_t kMaxToken = 32;
+inline constexpr std::size_t kPlainDigits = 9;
 
 inline bool isrunbyte(char c) { return static_cast<unsigned char>(c) > 0x20; }
 

@@ -19,7 +19,7 @@
 // Internal linkage, as in a source file: see above.
 namespace {
 
-constexpr char kCtrlZ = '\x1A';
+inline constexpr char kCtrlZ = '\x1A';
 
 inline bool isdigit(char c) { return c >= '0' && c <= '9'; }
 

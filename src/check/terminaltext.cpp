@@ -27,13 +27,15 @@ public:
     }
 
 private:
+    // iconv_open() fails with the handle (iconv_t)-1.
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     bool usable() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
 
     // Converts as much as it can and returns how many bytes that was.
     std::size_t convert(std::string_view bytes, std::string& out) {
         if (!usable()) {
             // Without the C library's converters ASCII still shows.
-            const std::size_t ascii = static_cast<std::size_t>(
+            const auto ascii = static_cast<std::size_t>(
                 std::find_if(bytes.begin(), bytes.end(),
                              [](char c) { return static_cast<unsigned char>(c) >= 0x80; }) -
                 bytes.begin());
