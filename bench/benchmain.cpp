@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "checkbench.h"
 #include "dialogbench.h"
 #include "loadbench.h"
 #include "skillcountbench.h"
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     registerloadbenchmarks(options.datadir, options.catalogues);
+    registercheckbenchmarks(options.datadir, options.catalogues);
     registerskillcountbenchmarks();
     registerdialogbenchmarks();
     registerstartupbenchmarks();

@@ -60,20 +60,37 @@ bool islongline(Rng& rng, std::size_t index) {
     return index == kFirstLongLine || rng.chance(kLongLineOneIn);
 }
 
-std::string linename(Rng& rng, std::size_t index, GenResult& result) {
+std::string randomname(Rng& rng, std::size_t index, GenResult& result) {
     if (!islongline(rng, index)) return makename(rng);
     ++result.longlines;
     return makelongname(rng, static_cast<std::size_t>(rng.between(256, 16 * 1024)));
 }
 
-void skillline(Rng& rng, std::size_t index, std::string& out, GenResult& result) {
+// A word of its own for each line: the line's index in base 32, written with "а" to "я".
+std::string serialword(std::size_t index) {
+    std::string word;
+    do {
+        word.insert(word.begin(), static_cast<char>(0xE0 + index % 32));
+        index /= 32;
+    } while (index != 0);
+    return word;
+}
+
+// The serial word adds no draw from the rng, so that the rest of the bytes stay the same.
+std::string linename(Rng& rng, std::size_t index, GenResult& result, bool unique) {
+    std::string name = randomname(rng, index, result);
+    if (unique) name.append(" ").append(serialword(index));
+    return name;
+}
+
+void skillline(Rng& rng, std::size_t index, bool unique, std::string& out, GenResult& result) {
     const std::size_t combination =
         index < kSkillCombinations ? index : rng.below(kSkillCombinations);
     out += static_cast<char>('1' + combination / 12);
     out += kPrices[combination / 4 % 3];
     out += static_cast<char>('0' + combination / 2 % 2);  // branched
     out += static_cast<char>('0' + combination % 2);      // special
-    out += linename(rng, index, result);
+    out += linename(rng, index, result, unique);
     out += "\r\n";
 }
 
@@ -114,7 +131,7 @@ std::string_view blanks(Rng& rng) {
     return " ";
 }
 
-void featline(Rng& rng, std::size_t index, std::string& out, GenResult& result) {
+void featline(Rng& rng, std::size_t index, bool unique, std::string& out, GenResult& result) {
     const std::size_t combination =
         index < kFeatCombinations ? index : rng.below(kFeatCombinations);
     if (rng.chance(64)) out += ' ';
@@ -127,11 +144,11 @@ void featline(Rng& rng, std::size_t index, std::string& out, GenResult& result) 
     if (combination % 2 == 1) out += '*';
     // A second blank stays in the name, which is valid and read as such.
     if (rng.chance(64)) out += ' ';
-    out += linename(rng, index, result);
+    out += linename(rng, index, result, unique);
     out += "\r\n";
 }
 
-using LineMaker = void (*)(Rng&, std::size_t, std::string&, GenResult&);
+using LineMaker = void (*)(Rng&, std::size_t, bool, std::string&, GenResult&);
 
 GenResult generate(const GenOptions& options, LineMaker makeline, std::string& out,
                    std::ofstream* file) {
@@ -139,7 +156,7 @@ GenResult generate(const GenOptions& options, LineMaker makeline, std::string& o
     GenResult result;
     while (result.bytes < options.bytes) {
         const std::size_t before = out.size();
-        makeline(rng, result.lines, out, result);
+        makeline(rng, result.lines, options.uniquenames, out, result);
         result.bytes += out.size() - before;
         ++result.lines;
         if (file != nullptr && out.size() >= kChunk) {

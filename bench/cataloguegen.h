@@ -44,6 +44,9 @@ std::string makelongname(Rng& rng, std::size_t bytes);
 struct GenOptions {
     std::size_t bytes = 100'000'000;  // stop after the line that reaches this size
     std::uint64_t rngstate = 1;
+    // Each name ends in a word made from its line number, so that no name comes twice, as
+    // in a catalogue the checker finds nothing in; the other bytes stay the same.
+    bool uniquenames = false;
 };
 
 struct GenResult {

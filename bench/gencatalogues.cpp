@@ -1,5 +1,5 @@
 // Writes a large "skills.res" and "feats.res" into a folder, e.g. to try the program on them:
-//   gencatalogues [--megabytes=N] [--random-start=N] FOLDER
+//   gencatalogues [--megabytes=N] [--random-start=N] [--unique-names] FOLDER
 #include <charconv>
 #include <cstdio>
 #include <exception>
@@ -22,7 +22,8 @@ void report(const char* file, const GenResult& result) {
 }
 
 int usage(const char* program) {
-    std::fprintf(stderr, "usage: %s [--megabytes=N] [--random-start=N] FOLDER\n", program);
+    std::fprintf(stderr, "usage: %s [--megabytes=N] [--random-start=N] [--unique-names] FOLDER\n",
+                 program);
     return 2;
 }
 
@@ -36,6 +37,10 @@ int main(int argc, char** argv) {
         const std::string_view arg = argv[i];
         if (numberoption(arg, "--megabytes=", megabytes)) continue;
         if (numberoption(arg, "--random-start=", options.rngstate)) continue;
+        if (arg == "--unique-names") {
+            options.uniquenames = true;
+            continue;
+        }
         if (arg.starts_with("-") || folder != nullptr) return usage(argv[0]);
         folder = argv[i];
     }

@@ -105,10 +105,16 @@ private:
     std::size_t loosecrs_ = 0;
 };
 
-void settle(FileBytes& bytes, BreakCounter& counter) {
+StoredBytes counted(FileBytes bytes, BreakCounter& counter) {
     counter.finish(bytes.data.get(), bytes.size);
     bytes.lines = counter.lines();
-    if (counter.loosecrs() > 0) bytes.size = dropcr(bytes.data.get(), bytes.size);
+    return {std::move(bytes), counter.loosecrs()};
+}
+
+FileBytes settle(StoredBytes stored) {
+    FileBytes& bytes = stored.bytes;
+    if (stored.loosecrs > 0) bytes.size = dropcr(bytes.data.get(), bytes.size);
+    return std::move(bytes);
 }
 
 }  // namespace
@@ -150,7 +156,9 @@ const char* ioerrormessage(int error, char* buffer, std::size_t size) {
     }
 }
 
-FileBytes readfile(const std::filesystem::path& path) {
+FileBytes readfile(const std::filesystem::path& path) { return settle(readstored(path)); }
+
+StoredBytes readstored(const std::filesystem::path& path) {
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) fail(errno);
     struct stat info {};
@@ -177,8 +185,7 @@ FileBytes readfile(const std::filesystem::path& path) {
         bytes.size += static_cast<std::size_t>(got);
         counter.upto(bytes.data.get(), bytes.size);
     }
-    settle(bytes, counter);
-    return bytes;
+    return counted(std::move(bytes), counter);
 }
 
 // Sized exactly to the bytes the readers see, so that a reader overrunning its input is caught
@@ -187,7 +194,7 @@ FileBytes copybytes(std::string_view source) {
     FileBytes bytes{std::make_unique_for_overwrite<char[]>(source.size()), source.size()};
     std::ranges::copy(source, bytes.data.get());
     BreakCounter counter;
-    settle(bytes, counter);
+    bytes = settle(counted(std::move(bytes), counter));
     if (bytes.size < source.size()) {
         auto exact = std::make_unique_for_overwrite<char[]>(bytes.size);
         std::memcpy(exact.get(), bytes.data.get(), bytes.size);

@@ -21,6 +21,17 @@ struct FileBytes {
 // found", "File access denied", "Invalid filename", "Too many open files", "I/O error N").
 FileBytes readfile(const std::filesystem::path& path);
 
+// A file's bytes as stored, every CR kept, for a tool that points into the file as its
+// author sees it. `loosecrs` counts the CRs not directly before an LF: when there are
+// none, the bytes are already as readfile() gives them; else copybytes() makes them so.
+struct StoredBytes {
+    FileBytes bytes;
+    std::size_t loosecrs = 0;
+};
+
+// Reads like readfile(), with the same failures, and keeps every CR.
+StoredBytes readstored(const std::filesystem::path& path);
+
 // The same for bytes already in memory, in a buffer of exactly the resulting size.
 FileBytes copybytes(std::string_view bytes);
 

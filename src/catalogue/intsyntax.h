@@ -13,8 +13,11 @@ std::optional<std::int32_t> parseint(std::string_view text) noexcept;
 
 bool isinteger(std::string_view text) noexcept;
 
-// The value of `text`; throws AppError("'<text>' is not a valid integer value").
+// The value of `text`; throws AppError(notintegermessage(text)).
 std::int32_t strtoint(std::string_view text);
+
+// "'<text>' is not a valid integer value".
+std::string notintegermessage(std::string_view text);
 
 // Plain decimal, "-" before negatives.
 std::string inttostr(std::int32_t value);

@@ -88,6 +88,28 @@ TEST(CatalogueGen, TheSameRngStateGivesTheSameBytes) {
     EXPECT_NE(skillsbytes(kSmall), featsbytes(kSmall));
 }
 
+TEST(CatalogueGen, UniqueNamesAddAWordToEachLineAndChangeNothingElse) {
+    GenOptions unique = kSmall;
+    unique.uniquenames = true;
+    for (const auto make : {skillsbytes, featsbytes}) {
+        const std::string plain = make(kSmall);
+        const std::string bytes = make(unique);
+        std::set<std::string_view> names;
+        std::size_t at = 0;
+        std::size_t plainat = 0;
+        while (at < bytes.size()) {
+            const std::size_t end = bytes.find("\r\n", at);
+            const std::size_t blank = bytes.rfind(' ', end);
+            const std::size_t plainend = plain.find("\r\n", plainat);
+            ASSERT_EQ(plain.substr(plainat, plainend - plainat), bytes.substr(at, blank - at));
+            EXPECT_TRUE(names.insert(std::string_view(bytes).substr(blank, end - blank)).second);
+            at = end + 2;
+            plainat = plainend + 2;
+        }
+        EXPECT_LT(1000u, names.size());
+    }
+}
+
 TEST(CatalogueGen, WritesTheSameBytesToFiles) {
     const auto dir = std::filesystem::path(testing::TempDir()) / "cataloguegen_test";
     std::filesystem::create_directories(dir);

@@ -1,0 +1,7 @@
+// The checker's reading of "feats.res", apart from the loading: see featparser.h.
+#include "featparser.h"
+#include "featreader.h"
+
+void scanfeats(Catalogue& catalogue, FileBytes bytes, ReadObserver& observer) {
+    parsefeats(catalogue, std::move(bytes), observer);
+}

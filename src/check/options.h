@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+// What the command line asks for.
+struct Options {
+    enum class Action { Check, Help, Version, Wrong };
+    Action action = Action::Check;
+    // The files to check; a folder given, or none, names both catalogues in it.
+    std::optional<std::filesystem::path> skills;
+    std::optional<std::filesystem::path> feats;
+    std::string wrong;  // what is wrong with the arguments
+};
+
+// `args` without the program's name.
+Options parseoptions(std::span<const std::string_view> args);
+
+std::string helptext();

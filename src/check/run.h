@@ -1,0 +1,10 @@
+#pragma once
+
+#include <cstdio>
+#include <span>
+#include <string_view>
+
+// The whole command: checks what `args` (without the program's name) asks for, prints the
+// diagnostics and the summary to `out` and what stops it to `err`, and returns the exit
+// status: 0 no error, 1 an error, 2 a file that cannot be read or wrong arguments.
+int runcheck(std::span<const std::string_view> args, std::FILE* out, std::FILE* err);

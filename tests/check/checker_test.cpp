@@ -1,0 +1,164 @@
+// What the checker finds in small catalogues: each case its bytes and every diagnostic.
+#include "check/checker.h"
+
+#include <gtest/gtest.h>
+
+#include "check/report.h"
+
+using namespace std::string_literals;
+
+namespace {
+
+// "LINE:COLUMN: severity: message", one line each.
+std::string found(CatalogueKind kind, std::string_view bytes) {
+    std::string text;
+    for (const Diagnostic& d : checkbytes(kind, bytes).diagnostics) {
+        text += std::to_string(d.line) + ":" + std::to_string(d.column) + ": " +
+                severityname(d.severity) + ": " + d.message + "\n";
+    }
+    return text;
+}
+
+struct Case {
+    const char* what;
+    std::string bytes;
+    std::string expected;
+};
+
+constexpr auto kSkillStop =
+    "note: talvira stops loading at its first error, here: no further skills are read, and "
+    "feats.res is then not read\n";
+constexpr auto kFeatStop =
+    "note: talvira stops loading at its first error, here: no further features are read\n";
+constexpr auto kSameSkill =
+    " under the same attribute; the sheet prices by name, so only the first counts\n";
+
+TEST(Checker, SkillErrorsAreTheReadersOwnAtTheFailingCharacter) {
+    const Case cases[] = {
+        {"clean, CR LF and a final blank line", "1100A\r\n3210B\r\n7401C\r\n\r\n", ""},
+        {"letter", "1100A\nx100B\n",
+         "2:1: error: 'x' is not a valid integer value\n2:1: "s + kSkillStop},
+        {"special is converted before branched", "12-+B\n",
+         "1:4: error: '+' is not a valid integer value\n1:4: "s + kSkillStop},
+        {"short line: the missing character, just past the end", "123\r\n",
+         "1:4: error: '' is not a valid integer value\n1:4: "s + kSkillStop},
+        {"every bad line, the note on the first only", "1100A\n1 00B\n2100C\n\t100D\n",
+         "2:2: error: ' ' is not a valid integer value\n2:2: "s + kSkillStop +
+             "4:1: error: '\t' is not a valid integer value\n"},
+        {"a byte-order mark: the error and why",
+         "\xEF\xBB\xBF"
+         "1100A\n",
+         "1:1: error: '\xEF' is not a valid integer value\n1:1: "s + kSkillStop +
+             "1:1: warning: the file starts with a UTF-8 byte-order mark; catalogues are read "
+             "as Windows-1251\n"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, found(CatalogueKind::Skills, c.bytes)) << c.what;
+}
+
+TEST(Checker, SkillWarningsOnePerLineAndKind) {
+    const Case cases[] = {
+        {"attribute, price and a flag", "8300A\n1121B\n",
+         "1:1: warning: attribute 8 is not 1 to 7: the skill is offered under no attribute\n"
+         "1:2: warning: unit price 3 is not 1, 2 or 4\n"
+         "2:3: warning: branched flag 2 is not 0 or 1\n"},
+        {"both flags bad: one flag warning", "1199A\n",
+         "1:3: warning: branched flag 9 is not 0 or 1\n"},
+        {"empty name", "1100\r\n",
+         "1:5: warning: empty name: the skill shows as a blank line in the dialog\n"},
+        {"equals sign", "1100a=b\n",
+         "1:6: warning: the name holds \"=\", which splits its row in the sheet's table\n"},
+        {"same name under one attribute, not under another",
+         "1100Run\n2100Run\n1210Run\n1100Run \n",
+         "3:5: warning: the same name as on line 1"s + kSameSkill},
+        {"Ctrl-Z with text after it", "1100A\n\x1A\n1100B\n",
+         "2:1: warning: this Ctrl-Z ends the catalogue: the text after it is not read\n"},
+        {"Ctrl-Z with only line ends after it", "1100A\r\n\x1A\r\n", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, found(CatalogueKind::Skills, c.bytes)) << c.what;
+}
+
+TEST(Checker, ColumnsCountTheFilesBytesWhereCrsAreDropped) {
+    const Case cases[] = {
+        {"lone CR: joins the line, columns after it still the file's", "11\r0xA\n1100B\r\n",
+         "1:3: warning: a CR that ends no line: it is dropped, and the text on both sides reads "
+         "as one line\n"
+         "1:5: error: 'x' is not a valid integer value\n1:5: "s +
+             kSkillStop},
+        {"CR CR LF is a line end", "1100A\r\r\n1100\r\r\n",
+         "2:5: warning: empty name: the skill shows as a blank line in the dialog\n"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, found(CatalogueKind::Skills, c.bytes)) << c.what;
+}
+
+TEST(Checker, Utf8IsToldOncePerFileAndWindows1251TextIsNot) {
+    // "Атлетика" and "Бег" in UTF-8. "Сёмга" in Windows-1251 begins D1 B8, which is "ё" in
+    // UTF-8, but goes on with bytes that are no UTF-8.
+    const Case cases[] = {
+        {"UTF-8 names",
+         "1100\xD0\x90\xD1\x82\xD0\xBB\xD0\xB5\xD1\x82\xD0\xB8\xD0\xBA\xD0\xB0\n1100\xD0\x91\xD0"
+         "\xB5\xD0\xB3\n",
+         "1:5: warning: this looks like UTF-8; catalogues are read as Windows-1251, so the names "
+         "show garbled (iconv -f UTF-8 -t WINDOWS-1251 converts them)\n"},
+        {"Windows-1251", "1100\xD1\xB8\xEC\xE3\xE0\n1100\xC0\xF2\xEB\xE5\xF2\xE8\xEA\xE0\n", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, found(CatalogueKind::Skills, c.bytes)) << c.what;
+}
+
+TEST(Checker, FeatErrorsAtTheFirstBadNumberAndReadingGoesOn) {
+    const Case cases[] = {
+        {"clean", "5 10 5 A\r\n-5 $A x0F *B\r\n\r\n  \r\n", ""},
+        {"the first bad number of the line", "1 2 3 A\n5 10abc 7x *B\n9 9 9 C\n",
+         "2:3: error: Invalid numeric input\n2:3: "s + kFeatStop},
+        {"a word where the numbers go, then a good line", "Name only\n1 2 3 B\n",
+         "1:1: error: Invalid numeric input\n1:1: "s + kFeatStop},
+        {"two bad lines", "x 2 3 A\n1 2 3 B\n1 y 3 C\n",
+         "1:1: error: Invalid numeric input\n1:1: "s + kFeatStop +
+             "3:3: error: Invalid numeric input\n"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, found(CatalogueKind::Feats, c.bytes)) << c.what;
+}
+
+TEST(Checker, FeatWarnings) {
+    const Case cases[] = {
+        {"costs beyond the dialog's bounds: the first per line", "80 -71 5 A\n1 2 -100 B\n",
+         "1:1: warning: cost 80 under ТЛ1 is outside -70..70; the dialog brings it to 70\n"
+         "2:5: warning: cost -100 under ТЛ1М is outside -70..70; the dialog brings it to -70\n"},
+        {"empty names", "1 2 3\n1 2 3 *\n",
+         "1:6: warning: empty name: the feature shows as its prices alone and cannot be taken\n"
+         "2:8: warning: empty name: the feature shows as its prices alone and cannot be taken\n"},
+        {"the same name, star or not", "1 2 3 A\n4 5 6 *A\n",
+         "2:8: warning: the same name as on line 1 among the features; the sheet prices by name, "
+         "so only the first counts\n"},
+        {"numbers across short lines", "1\r\n2\r\n3 A\r\n",
+         "1:1: warning: a line of only 1 character; the numbers of a feature are read across "
+         "line ends\n"
+         "2:1: warning: a line of only 1 character; the numbers of a feature are read across "
+         "line ends\n"
+         "3:1: warning: a line of only 3 characters; the numbers of a feature are read across "
+         "line ends\n"},
+        {"blank lines are no short lines", "1 2 3 A\n \n\t\n4 5 6 B\n", ""},
+        {"a Ctrl-Z ends the numbers of a short line", "7\x1A\n",
+         "1:1: warning: a line of only 2 characters; the numbers of a feature are read across "
+         "line ends\n"
+         "1:3: warning: empty name: the feature shows as its prices alone and cannot be taken\n"},
+        {"equals sign", "1 2 3 a=b\n",
+         "1:8: warning: the name holds \"=\", which splits its row in the sheet's table\n"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, found(CatalogueKind::Feats, c.bytes)) << c.what;
+}
+
+TEST(Checker, ByteOffsetsPointIntoTheFileAsStored) {
+    const CheckedFile checked = checkbytes(CatalogueKind::Skills, "1100A\r\n1\r10x\r\n");
+    ASSERT_EQ(3u, checked.diagnostics.size());
+    EXPECT_EQ(8u, checked.diagnostics[0].offset);   // the lone CR
+    EXPECT_EQ(11u, checked.diagnostics[1].offset);  // 'x', after it
+    EXPECT_EQ('x', checked.text[checked.diagnostics[1].offset]);
+}
+
+}  // namespace

@@ -1,0 +1,82 @@
+// talvira-check as a user runs it: its output and exit status.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "tempdir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kData = TALVIRA_CHECK_DATA;
+
+struct Outcome {
+    int status = -1;
+    std::string out;  // standard output, then standard error
+};
+
+// Runs talvira-check with `args` (already quoted for the shell) in `dir`.
+Outcome run(const fs::path& dir, const std::string& args) {
+    const std::string command =
+        "cd '" + dir.string() + "' && '" TALVIRA_CHECK "' " + args + " 2>&1";
+    Outcome result;
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return result;
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        result.out.append(buffer, got);
+    const int wait = ::pclose(pipe);
+    result.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : 128 + WTERMSIG(wait);
+    return result;
+}
+
+std::string contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(Tool, TheBundledCataloguesAreClean) {
+    const Outcome result = run(TALVIRA_CATALOGUES, "");
+    EXPECT_EQ(0, result.status);
+    EXPECT_EQ("0 errors, 0 warnings\n", result.out);
+}
+
+TEST(Tool, ABrokenPairPrintsAsItsGoldenOutput) {
+    const Outcome result = run(kData / "broken", "");
+    EXPECT_EQ(1, result.status);
+    EXPECT_EQ(contents(kData / "broken.expected"), result.out);
+}
+
+TEST(Tool, ExitStatusAndWhatStopsTheCheck) {
+    TempDir dir;
+    dir.write("skills.res", "1100A\r\n");
+    dir.write("warned.res", "1100A\r\n1100A\r\n");
+    const struct {
+        const char* args;
+        int status;
+        std::string_view begins;
+    } cases[] = {
+        {"--skills skills.res", 0, "0 errors, 0 warnings\n"},
+        {"--skills warned.res", 0, "warned.res:2:5: warning: the same name"},
+        {"--feats skills.res", 1, "skills.res:1:1: error: Invalid numeric input\n"},
+        {"", 2, "talvira-check: feats.res: File not found\n0 errors, 0 warnings\n"},
+        {"--skills nothere.res", 2, "talvira-check: nothere.res: File not found\n"},
+        {"--feats .", 2, "talvira-check: .: File access denied\n"},
+        {"--colour", 2, "talvira-check: unknown option '--colour'\nTry 'talvira-check --help'"},
+        {"a b", 2, "talvira-check: more than one folder given\n"},
+        {"--help", 0, "Usage: talvira-check [DIR]\n"},
+        {"--version", 0, "talvira-check " TALVIRA_VERSION "\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome result = run(dir.path(), c.args);
+        EXPECT_EQ(c.status, result.status) << c.args;
+        EXPECT_TRUE(result.out.starts_with(c.begins)) << c.args << "\n" << result.out;
+    }
+}
+
+}  // namespace
