@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "ui/addskill/pickview.h"
+
 namespace {
 
 template <typename During>
@@ -33,17 +35,18 @@ TEST(SpecPrompt, RefusesEqualSignsWithAHint) {
         EXPECT_TRUE(prompt.findChild<QLabel*>("SpecHint")->text().isEmpty());
         QTest::keyClicks(edit, "x=y");
         hint = prompt.findChild<QLabel*>("SpecHint")->text();
-        prompt.accept();
+        QTest::keyClick(edit, Qt::Key_Return);
     });
     EXPECT_EQ("xy", text);
     EXPECT_TRUE(hint.contains('='));
-    EXPECT_EQ(255, limit);
+    EXPECT_EQ(kSpecLimit, limit);
 }
 
 TEST(SpecPrompt, CancelAndCloseGiveNoText) {
     const auto cancel = [](SpecPrompt& prompt) {
         QTest::keyClicks(prompt.findChild<QLineEdit*>("SpecEdit"), "abc");
-        prompt.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+        QTest::mouseClick(prompt.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel),
+                          Qt::LeftButton);
     };
     const auto close = [](SpecPrompt& prompt) {
         QTest::keyClicks(prompt.findChild<QLineEdit*>("SpecEdit"), "abc");
