@@ -1,18 +1,17 @@
 #include "filebytes.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "apperror.h"
+#include "fastpaths.h"
 
 namespace {
 
@@ -118,20 +117,6 @@ FileBytes settle(StoredBytes stored) {
 }
 
 }  // namespace
-
-void prefault(void* data, std::size_t size) {
-#ifdef MADV_POPULATE_WRITE
-    // Only whole pages inside the block; small blocks are not worth a system call.
-    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-    const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) / page * page;
-    const auto end = (reinterpret_cast<std::uintptr_t>(data) + size) / page * page;
-    if (size >= (1u << 20) && begin < end)
-        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
-#else
-    (void)data;
-    (void)size;
-#endif
-}
 
 const char* ioerrormessage(int error, char* buffer, std::size_t size) {
     switch (error) {
