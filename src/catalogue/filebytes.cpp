@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -32,10 +31,29 @@ private:
     int fd_;
 };
 
-[[noreturn]] void fail(int error) {
-    char buffer[32];
-    throw AppError(ioerrormessage(error, buffer, sizeof buffer));
+std::string ioerrormessage(int error) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+            return "File not found";
+        case EACCES:
+        case EPERM:
+        case EISDIR:
+        case EROFS:
+            return "File access denied";
+        case ENAMETOOLONG:
+        case EINVAL:
+        case ELOOP:
+            return "Invalid filename";
+        case EMFILE:
+        case ENFILE:
+            return "Too many open files";
+        default:
+            return "I/O error " + std::to_string(error);
+    }
 }
+
+[[noreturn]] void fail(int error) { throw AppError(ioerrormessage(error)); }
 
 // Removes CR bytes in place and returns the new size.
 std::size_t dropcr(char* data, std::size_t size) {
@@ -117,29 +135,6 @@ FileBytes settle(StoredBytes stored) {
 }
 
 }  // namespace
-
-const char* ioerrormessage(int error, char* buffer, std::size_t size) {
-    switch (error) {
-        case ENOENT:
-        case ENOTDIR:
-            return "File not found";
-        case EACCES:
-        case EPERM:
-        case EISDIR:
-        case EROFS:
-            return "File access denied";
-        case ENAMETOOLONG:
-        case EINVAL:
-        case ELOOP:
-            return "Invalid filename";
-        case EMFILE:
-        case ENFILE:
-            return "Too many open files";
-        default:
-            std::snprintf(buffer, size, "I/O error %d", error);
-            return buffer;
-    }
-}
 
 FileBytes readfile(const std::filesystem::path& path) { return settle(readstored(path)); }
 

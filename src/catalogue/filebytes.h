@@ -32,6 +32,3 @@ StoredBytes readstored(const std::filesystem::path& path);
 
 // The same for bytes already in memory, in a buffer of exactly the resulting size.
 FileBytes copybytes(std::string_view bytes);
-
-// The message for a failed open or read with the system's error number.
-const char* ioerrormessage(int error, char* buffer, std::size_t size);
