@@ -7,10 +7,11 @@ void prefault(void* data, std::size_t size) {
 #ifdef MADV_POPULATE_WRITE
     // Only whole pages inside the block; small blocks are not worth a system call.
     const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-    const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) / page * page;
-    const auto end = (reinterpret_cast<std::uintptr_t>(data) + size) / page * page;
+    const auto address = reinterpret_cast<std::uintptr_t>(data);
+    const auto begin = (address + page - 1) / page * page;
+    const auto end = (address + size) / page * page;
     if (size >= (1u << 20) && begin < end)
-        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+        ::madvise(static_cast<char*>(data) + (begin - address), end - begin, MADV_POPULATE_WRITE);
 #else
     (void)data;
     (void)size;

@@ -15,7 +15,7 @@
 namespace {
 
 // Read in pieces that stay in the cache for the count that follows each.
-constexpr std::size_t kPiece = 256 * 1024;
+constexpr std::size_t kPiece = std::size_t{256} * 1024;
 
 class FileDescriptor {
 public:
