@@ -1,23 +1,21 @@
 #include "filebytes.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "apperror.h"
+#include "fastpaths.h"
 
 namespace {
 
 // Read in pieces that stay in the cache for the count that follows each.
-constexpr std::size_t kPiece = 256 * 1024;
+constexpr std::size_t kPiece = std::size_t{256} * 1024;
 
 class FileDescriptor {
 public:
@@ -33,10 +31,29 @@ private:
     int fd_;
 };
 
-[[noreturn]] void fail(int error) {
-    char buffer[32];
-    throw AppError(ioerrormessage(error, buffer, sizeof buffer));
+std::string ioerrormessage(int error) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+            return "File not found";
+        case EACCES:
+        case EPERM:
+        case EISDIR:
+        case EROFS:
+            return "File access denied";
+        case ENAMETOOLONG:
+        case EINVAL:
+        case ELOOP:
+            return "Invalid filename";
+        case EMFILE:
+        case ENFILE:
+            return "Too many open files";
+        default:
+            return "I/O error " + std::to_string(error);
+    }
 }
+
+[[noreturn]] void fail(int error) { throw AppError(ioerrormessage(error)); }
 
 // Removes CR bytes in place and returns the new size.
 std::size_t dropcr(char* data, std::size_t size) {
@@ -118,43 +135,6 @@ FileBytes settle(StoredBytes stored) {
 }
 
 }  // namespace
-
-void prefault(void* data, std::size_t size) {
-#ifdef MADV_POPULATE_WRITE
-    // Only whole pages inside the block; small blocks are not worth a system call.
-    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-    const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) / page * page;
-    const auto end = (reinterpret_cast<std::uintptr_t>(data) + size) / page * page;
-    if (size >= (1u << 20) && begin < end)
-        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
-#else
-    (void)data;
-    (void)size;
-#endif
-}
-
-const char* ioerrormessage(int error, char* buffer, std::size_t size) {
-    switch (error) {
-        case ENOENT:
-        case ENOTDIR:
-            return "File not found";
-        case EACCES:
-        case EPERM:
-        case EISDIR:
-        case EROFS:
-            return "File access denied";
-        case ENAMETOOLONG:
-        case EINVAL:
-        case ELOOP:
-            return "Invalid filename";
-        case EMFILE:
-        case ENFILE:
-            return "Too many open files";
-        default:
-            std::snprintf(buffer, size, "I/O error %d", error);
-            return buffer;
-    }
-}
 
 FileBytes readfile(const std::filesystem::path& path) { return settle(readstored(path)); }
 

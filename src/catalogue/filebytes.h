@@ -1,11 +1,9 @@
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <filesystem>
 #include <memory>
 #include <string_view>
-#include <vector>
 
 // A whole file's bytes as both catalogue formats see them: a CR is never part of a line.
 // Every CR is removed, except that when each CR directly precedes an LF (a CR LF file) they
@@ -34,20 +32,3 @@ StoredBytes readstored(const std::filesystem::path& path);
 
 // The same for bytes already in memory, in a buffer of exactly the resulting size.
 FileBytes copybytes(std::string_view bytes);
-
-// The message for a failed open or read with the system's error number.
-const char* ioerrormessage(int error, char* buffer, std::size_t size);
-
-// Has the system map every page of a fresh block of `size` bytes at once, which costs less
-// than a page fault for each when the block is first written. A hint: it may do nothing.
-void prefault(void* data, std::size_t size);
-
-// Room for `more` further entries in `list`, the first of them mapped at once: no more
-// than `budget` bytes, so that a file of blank lines, which reserves an entry per line but
-// fills none, does not make its reservation resident.
-template <typename T>
-void reservemapped(std::vector<T>& list, std::size_t more, std::size_t budget) {
-    list.reserve(list.size() + more);
-    const std::size_t room = (list.capacity() - list.size()) * sizeof(T);
-    prefault(list.data() + list.size(), std::min(room, budget));
-}

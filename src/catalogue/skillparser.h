@@ -6,20 +6,18 @@
 // reader.
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 #include <string_view>
 #include <utility>
 
 #include "catalogue.h"
+#include "fastpaths.h"
 #include "filebytes.h"
 #include "intsyntax.h"
 #include "readobserver.h"
 
 // Internal linkage, as in a source file: see above.
 namespace {
-
-inline constexpr char kCtrlZ = '\x1A';
 
 inline bool isdigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -74,11 +72,9 @@ void parseskills(Catalogue& catalogue, FileBytes bytes, Sink& sink) {
     auto& list = catalogue.skilllist;
     reservemapped(list, bytes.lines + 1, bytes.size);
     while (p < end && *p != kCtrlZ) {
-        const char* lf = static_cast<const char*>(std::memchr(p, '\n', end - p));
-        const char* const lineend = lf != nullptr ? lf : end;
-        std::string_view line(p, lineend - p);
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        p = lf != nullptr ? lf + 1 : end;
+        const Line cut = cutline(p, end);
+        const std::string_view line = cut.text;
+        p = cut.next;
         // An empty line (typically a line break too many at the end) holds no skill.
         if (line.empty()) continue;
         TSkillRec& skill = list.emplace_back();

@@ -9,8 +9,6 @@
 #include <emmintrin.h>
 #endif
 
-#include "catalogue/filebytes.h"
-
 namespace {
 
 // About as many names as fill a table of 4-byte slots in the L1 cache at most half full.
@@ -46,9 +44,7 @@ RepeatFinder::RepeatFinder(std::size_t entries)
       filled_(std::size_t{1} << bits_, 0),
       spills_(std::size_t{1} << bits_),
       open_(std::make_unique_for_overwrite<Line[]>(std::size_t{1} << bits_)),
-      opened_(std::size_t{1} << bits_, 0) {
-    prefault(regions_.get(), (room_ << bits_) * sizeof(Line));
-}
+      opened_(std::size_t{1} << bits_, 0) {}
 
 void RepeatFinder::add(std::size_t index, std::string_view name, std::uint8_t group) {
     // Indexes are 32 bits: a catalogue of 4 billion entries is looked at in its first ones.

@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -287,6 +289,14 @@ TEST(HostileFile, PathsThatAreNoReadableFileGiveTheirMessage) {
     };
     const auto loop = [](const fs::path& path) { fs::create_symlink(path, path); };
     const auto devnull = [](const fs::path& path) { fs::create_symlink("/dev/null", path); };
+    const auto unixsocket = [](const fs::path& path) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        path.string().copy(address.sun_path, sizeof address.sun_path - 1);
+        ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        ::close(fd);
+    };
     const auto missing = [](const fs::path&) {};
     const Case cases[] = {
         {"skills.res is a directory", replace("skills.res", directory), "File access denied", 0, 0},
@@ -296,6 +306,8 @@ TEST(HostileFile, PathsThatAreNoReadableFileGiveTheirMessage) {
         {"skills.res links to itself", replace("skills.res", loop), "Invalid filename", 0, 0},
         {"feats.res links to itself", replace("feats.res", loop), "Invalid filename", 2, 0},
         {"skills.res is an empty device", replace("skills.res", devnull), std::nullopt, 0, 1},
+        // Any other failure gives its number: opening a socket fails with ENXIO.
+        {"feats.res is a socket", replace("feats.res", unixsocket), "I/O error 6", 2, 0},
         {"both files missing",
          [&](const fs::path& dir) {
              return replace("feats.res", missing)(replace("skills.res", missing)(dir));
