@@ -10,8 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/featreader.h"
-#include "catalogue/skillreader.h"
+#include "catalogue/readers.h"
 #include "check/run.h"
 #include "timing.h"
 
@@ -20,7 +19,7 @@ namespace {
 struct CheckCase {
     const char* file;
     const char* option;
-    void (*load)(Catalogue&, const std::filesystem::path&);
+    void (*load)(Catalogue&, FileBytes);
 };
 
 constexpr CheckCase kCases[] = {
@@ -75,7 +74,7 @@ double timecheck(const CheckCase& c, const std::filesystem::path& file) {
 // The catalogue is freed after the clock stops, as in the load benchmarks.
 double timeload(const CheckCase& c, const std::filesystem::path& file) {
     Catalogue catalogue;
-    return timed([&] { c.load(catalogue, file); });
+    return timed([&] { c.load(catalogue, readfile(file)); });
 }
 
 void checkbenchmark(benchmark::State& state, const CheckCase& c, UniqueFiles& data) {

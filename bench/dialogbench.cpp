@@ -11,8 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/featreader.h"
-#include "catalogue/skillreader.h"
+#include "catalogue/readers.h"
 #include "cataloguegen.h"
 #include "timing.h"
 #include "ui/addskill/addskill.h"

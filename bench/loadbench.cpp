@@ -16,8 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/featreader.h"
-#include "catalogue/skillreader.h"
+#include "catalogue/readers.h"
 #include "childprocess.h"
 #include "filedescriptor.h"
 #include "timing.h"
@@ -29,7 +28,7 @@ using Clock = std::chrono::steady_clock;
 struct LoadCase {
     const char* kind;
     const char* file;
-    void (*load)(Catalogue&, const std::filesystem::path&);
+    void (*load)(Catalogue&, FileBytes);
     std::size_t (*entries)(const Catalogue&);
 };
 
@@ -117,7 +116,7 @@ double timelinecount(const std::filesystem::path& file, std::size_t lines) {
 double timeload(const LoadCase& c, const std::filesystem::path& file, std::size_t lines) {
     Catalogue catalogue;
     const auto start = Clock::now();
-    c.load(catalogue, file);
+    c.load(catalogue, readfile(file));
     const double seconds = since(start);
     expectcount(c.file, lines, c.entries(catalogue));
     return seconds;
@@ -216,7 +215,7 @@ int runloadprobe(std::string_view kind, const std::filesystem::path& file) {
         const LoadCase& c = loadcase(kind);
         const std::size_t before = statuskb("VmRSS");
         Catalogue catalogue;
-        c.load(catalogue, file);
+        c.load(catalogue, readfile(file));
         const std::size_t peak = statuskb("VmHWM");
         std::printf("%zu %zu %zu\n", before, peak, c.entries(catalogue));
         return 0;

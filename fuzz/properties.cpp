@@ -5,9 +5,8 @@
 
 #include "catalogue/apperror.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/featreader.h"
 #include "catalogue/intsyntax.h"
-#include "catalogue/skillreader.h"
+#include "catalogue/readers.h"
 #include "reference.h"
 
 namespace {

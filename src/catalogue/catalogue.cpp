@@ -1,9 +1,8 @@
 #include "catalogue.h"
 
-#include "featreader.h"
-#include "skillreader.h"
+#include "readers.h"
 
 void loadcatalogues(Catalogue& catalogue, const std::filesystem::path& dir) {
-    loadskills(catalogue, dir / "skills.res");
-    loadfeats(catalogue, dir / "feats.res");
+    loadskills(catalogue, readfile(dir / "skills.res"));
+    loadfeats(catalogue, readfile(dir / "feats.res"));
 }

@@ -1,13 +1,6 @@
-#include "featreader.h"
-
 #include "featparser.h"
+#include "readers.h"
 
-void loadfeats(Catalogue& catalogue, const std::filesystem::path& path) {
-    StopAtFirstFailure stop;
-    parsefeats(catalogue, readfile(path), stop);
-}
-
-void readfeats(Catalogue& catalogue, std::string_view bytes) {
-    StopAtFirstFailure stop;
-    parsefeats(catalogue, copybytes(bytes), stop);
+void loadfeats(Catalogue& catalogue, FileBytes bytes) {
+    parsefeats(catalogue, std::move(bytes), kStopAtFirstFailure);
 }

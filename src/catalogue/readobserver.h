@@ -41,3 +41,5 @@ struct StopAtFirstFailure {
     static void feat(const TFeatRec& /*feat*/, const FeatPlaces& /*places*/) {}
     static void ended(const char* /*at*/) {}
 };
+
+inline constexpr StopAtFirstFailure kStopAtFirstFailure{};

@@ -4,8 +4,7 @@
 #include <optional>
 
 #include "bytescan.h"
-#include "catalogue/featreader.h"
-#include "catalogue/skillreader.h"
+#include "catalogue/readers.h"
 #include "entrychecks.h"
 #include "lineindex.h"
 

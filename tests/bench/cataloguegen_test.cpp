@@ -5,8 +5,7 @@
 
 #include <set>
 
-#include "catalogue/featreader.h"
-#include "catalogue/skillreader.h"
+#include "catalogue/readers.h"
 
 namespace {
 
@@ -117,7 +116,7 @@ TEST(CatalogueGen, WritesTheSameBytesToFiles) {
     EXPECT_EQ(skillsbytes(kSmall).size(), result.bytes);
     EXPECT_EQ(result.bytes, std::filesystem::file_size(dir / "skills.res"));
     Catalogue catalogue;
-    loadskills(catalogue, dir / "skills.res");
+    loadskills(catalogue, readfile(dir / "skills.res"));
     EXPECT_EQ(result.lines, catalogue.skilllist.size());
     std::filesystem::remove_all(dir);
 }

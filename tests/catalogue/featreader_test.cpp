@@ -1,12 +1,11 @@
 // The reader of "feats.res" on hand-made byte sequences.
-#include "catalogue/featreader.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "catalogue/apperror.h"
 #include "catalogue/intsyntax.h"
+#include "catalogue/readers.h"
 
 namespace {
 

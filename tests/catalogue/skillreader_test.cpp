@@ -1,11 +1,10 @@
 // The reader of "skills.res" on hand-made byte sequences.
-#include "catalogue/skillreader.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "catalogue/apperror.h"
+#include "catalogue/readers.h"
 
 using namespace std::string_literals;
 

@@ -9,8 +9,7 @@
 #include <random>
 
 #include "catalogue/apperror.h"
-#include "catalogue/featreader.h"
-#include "catalogue/skillreader.h"
+#include "catalogue/readers.h"
 #include "check/checker.h"
 
 namespace fs = std::filesystem;
