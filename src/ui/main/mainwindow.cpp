@@ -52,9 +52,9 @@ constexpr QSize kSpinSize(57, 34);
 
 struct TableSpec {
     QRect place;
-    int keywidth;
-    const char* keytitle;
-    const char* valuetitle;
+    int keywidth = 0;
+    const char* keytitle = "";
+    const char* valuetitle = "";
 };
 
 constexpr TableSpec kTables[] = {

@@ -98,7 +98,7 @@ TEST_F(SpinFieldTest, TypedSevenReadsSevenUntilTheFocusLeavesThenFive) {
     QSignalSpy changed(field, &SpinField::changed);
     retype("7");
     EXPECT_EQ(7, field->value());
-    const int whiletyping = changed.count();
+    const auto whiletyping = changed.count();
     press(Qt::Key_Tab);
     ASSERT_TRUE(other->hasFocus());
     EXPECT_EQ("5", field->text());
