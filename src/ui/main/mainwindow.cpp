@@ -185,7 +185,7 @@ void TForm1::explainrows() {
     // A skill row is priced by the menu's rule, so the menu comes first.
     for (std::size_t i = 0; i < kFeatureTable; ++i) {
         tables_[i]->setexplain([this](std::string_view line) {
-            return skillrowtip(TakenIndex(state_.takenskills), line, menu_.pricerules().skill);
+            return skillrowtip(takenindex(), line, menu_.pricerules().skill);
         });
     }
     tables_[kFeatureTable]->setexplain(featrowtip);
@@ -337,6 +337,17 @@ void TForm1::ruleclick() {
 void TForm1::N5Click() { QApplication::quit(); }
 
 void TForm1::N6Click() { showhelp(this); }
+
+const TakenIndex& TForm1::takenindex() {
+    // The list only grows, and an entry's name and spec never change: an index built for
+    // the same number of entries still finds every one. Tooltips are asked for on every
+    // keystroke in a cell, where building it anew for each would cost as much as a recount.
+    if (!takenindex_ || indexed_ != state_.takenskills.size()) {
+        takenindex_.emplace(state_.takenskills);
+        indexed_ = state_.takenskills.size();
+    }
+    return *takenindex_;
+}
 
 void TForm1::writetotal() {
     labels_[8]->settext(fromcp1251(totaltext(state_)));

@@ -2,10 +2,13 @@
 
 #include <QMainWindow>
 #include <array>
+#include <cstddef>
 #include <filesystem>
+#include <optional>
 
 #include "mainmenu.h"
 #include "sheet/appstate.h"
+#include "sheet/takenindex.h"
 
 class CaptionLabel;
 class PickDialog;
@@ -57,6 +60,7 @@ private:
     void N6Click();
 
     void writetotal();
+    const TakenIndex& takenindex();
 
     AppState& state_;
     PickDialog* pickdialog_ = nullptr;
@@ -66,4 +70,7 @@ private:
     std::array<ValueListEditor*, 8> tables_{};
     MainMenu menu_;
     bool framefitted_ = false;
+    // The row tooltips' index of the taken skills, built again only after a take.
+    std::optional<TakenIndex> takenindex_;
+    std::size_t indexed_ = 0;
 };
