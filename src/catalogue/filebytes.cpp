@@ -1,59 +1,15 @@
 #include "filebytes.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <string>
 
-#include "apperror.h"
 #include "fastpaths.h"
+#include "readonlyfile.h"
 
 namespace {
 
 // Read in pieces that stay in the cache for the count that follows each.
 constexpr std::size_t kPiece = std::size_t{256} * 1024;
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-std::string ioerrormessage(int error) {
-    switch (error) {
-        case ENOENT:
-        case ENOTDIR:
-            return "File not found";
-        case EACCES:
-        case EPERM:
-        case EISDIR:
-        case EROFS:
-            return "File access denied";
-        case ENAMETOOLONG:
-        case EINVAL:
-        case ELOOP:
-            return "Invalid filename";
-        case EMFILE:
-        case ENFILE:
-            return "Too many open files";
-        default:
-            return "I/O error " + std::to_string(error);
-    }
-}
-
-[[noreturn]] void fail(int error) { throw AppError(ioerrormessage(error)); }
 
 // Removes CR bytes in place and returns the new size.
 std::size_t dropcr(char* data, std::size_t size) {
@@ -139,14 +95,9 @@ FileBytes settle(StoredBytes stored) {
 FileBytes readfile(const std::filesystem::path& path) { return settle(readstored(path)); }
 
 StoredBytes readstored(const std::filesystem::path& path) {
-    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) fail(errno);
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) fail(errno);
-    if (S_ISDIR(info.st_mode)) fail(EISDIR);
-
+    ReadOnlyFile file(path);
     // The size is a hint only: the file may be a pipe or change while it is read.
-    std::size_t capacity = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) + 1 : 4096;
+    std::size_t capacity = file.sizehint() > 0 ? file.sizehint() + 1 : 4096;
     FileBytes bytes{std::make_unique_for_overwrite<char[]>(capacity), 0};
     prefault(bytes.data.get(), capacity);
     BreakCounter counter;
@@ -158,11 +109,9 @@ StoredBytes readstored(const std::filesystem::path& path) {
             bytes.data = std::move(larger);
         }
         const std::size_t piece = std::min(capacity - bytes.size, kPiece);
-        const ssize_t got = ::read(fd.get(), bytes.data.get() + bytes.size, piece);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) fail(errno);
+        const std::size_t got = file.read(bytes.data.get() + bytes.size, piece);
         if (got == 0) break;
-        bytes.size += static_cast<std::size_t>(got);
+        bytes.size += got;
         counter.upto(bytes.data.get(), bytes.size);
     }
     return counted(std::move(bytes), counter);

@@ -1,7 +1,7 @@
-#include "fastpaths.h"
-
 #include <sys/mman.h>
 #include <unistd.h>
+
+#include "fastpaths.h"
 
 void prefault(void* data, std::size_t size) {
 #ifdef MADV_POPULATE_WRITE

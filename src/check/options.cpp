@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "pathtext.h"
+
 namespace {
 
 Options only(Options::Action action) {
@@ -56,14 +58,14 @@ Options parseoptions(std::span<const std::string_view> args) {
         if (missing) return wrong("option '" + std::string(name) + "' needs a file");
         if (!given) return wrong("unknown option '" + std::string(arg) + "'");
         if (file) return wrong("option '" + std::string(name) + "' given twice");
-        file = *given;
+        file = utf8path(*given);
     }
     if (folders.size() > 1) return wrong("more than one folder given");
     if (!folders.empty() && (options.skills || options.feats))
         return wrong("give a folder or --skills and --feats, not both");
     if (options.skills || options.feats) return options;
     // Paths as the user would write them: "skills.res" for the current folder.
-    const std::filesystem::path folder = folders.empty() ? "" : folders.front();
+    const std::filesystem::path folder = folders.empty() ? "" : utf8path(folders.front());
     options.skills = folder / "skills.res";
     options.feats = folder / "feats.res";
     return options;

@@ -16,7 +16,7 @@ struct Options {
     std::string wrong;  // what is wrong with the arguments
 };
 
-// `args` without the program's name.
+// `args` without the program's name, in UTF-8.
 Options parseoptions(std::span<const std::string_view> args);
 
 std::string helptext();

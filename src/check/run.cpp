@@ -5,7 +5,9 @@
 
 #include "catalogue/apperror.h"
 #include "checker.h"
+#include "consoleout.h"
 #include "options.h"
+#include "pathtext.h"
 #include "report.h"
 #include "terminaltext.h"
 
@@ -17,9 +19,7 @@ constexpr std::size_t kBatch = 1024;
 
 enum Status { kClean = 0, kErrors = 1, kTrouble = 2 };
 
-void print(std::FILE* stream, std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), stream);
-}
+void print(std::FILE* stream, std::string_view text) { writeutf8(stream, text); }
 
 struct Totals {
     std::size_t errors = 0;
@@ -30,7 +30,7 @@ struct Totals {
 void unreadable(const std::filesystem::path& path, const std::string& message, Totals& totals,
                 std::FILE* out, std::FILE* err) {
     std::fflush(out);
-    print(err, "talvira-check: " + path.native() + ": " + message + "\n");
+    print(err, "talvira-check: " + pathtext(path) + ": " + message + "\n");
     totals.unreadable = true;
 }
 
@@ -41,7 +41,7 @@ void checkone(CatalogueKind kind, const std::filesystem::path& path, Totals& tot
         const std::span<const Diagnostic> all = checked.diagnostics;
         for (std::size_t i = 0; i < all.size(); i += kBatch) {
             std::string text;
-            appendreport(path.native(), checked.text,
+            appendreport(pathtext(path), checked.text,
                          all.subspan(i, std::min(kBatch, all.size() - i)), text);
             print(out, text);
         }

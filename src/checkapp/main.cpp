@@ -2,9 +2,11 @@
 #include <string_view>
 #include <vector>
 
+#include "args.h"
 #include "check/run.h"
 
 int main(int argc, char* argv[]) {
-    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    const std::vector<std::string> given = utf8args(argc, argv);
+    const std::vector<std::string_view> args(given.begin(), given.end());
     return runcheck(args, stdout, stderr);
 }

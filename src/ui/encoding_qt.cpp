@@ -1,15 +1,25 @@
-#include "encoding.h"
-
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include "encoding.h"
+
+namespace {
+
+constexpr auto kCodec = "windows-1251";
+
+}  // namespace
+
+bool cp1251available() {
+    return QStringDecoder(kCodec).isValid() && QStringEncoder(kCodec).isValid();
+}
+
 QString fromcp1251(std::string_view bytes) {
-    QStringDecoder decoder("windows-1251");
+    QStringDecoder decoder(kCodec);
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 std::string tocp1251(const QString& text) {
-    QStringEncoder encoder("windows-1251");
+    QStringEncoder encoder(kCodec);
     const QByteArray encoded = encoder.encode(text);
     std::string bytes(encoded.constData(), static_cast<std::size_t>(encoded.size()));
     // The codec writes Ctrl-Z for what it cannot encode, one byte per code point; the

@@ -1,12 +1,11 @@
 // talvira-check as a user runs it: its output and exit status.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "runtool.h"
 #include "tempdir.h"
 
 namespace fs = std::filesystem;
@@ -15,24 +14,9 @@ namespace {
 
 const fs::path kData = TALVIRA_CHECK_DATA;
 
-struct Outcome {
-    int status = -1;
-    std::string out;  // standard output, then standard error
-};
-
 // Runs talvira-check with `args` (already quoted for the shell) in `dir`.
 Outcome run(const fs::path& dir, const std::string& args) {
-    const std::string command =
-        "cd '" + dir.string() + "' && '" TALVIRA_CHECK "' " + args + " 2>&1";
-    Outcome result;
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return result;
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        result.out.append(buffer, got);
-    const int wait = ::pclose(pipe);
-    result.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : 128 + WTERMSIG(wait);
-    return result;
+    return runin(dir, TALVIRA_CHECK, args);
 }
 
 std::string contents(const fs::path& path) {

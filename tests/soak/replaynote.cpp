@@ -1,13 +1,11 @@
 #include "replaynote.h"
 
-#include <unistd.h>
-
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <exception>
-#include <initializer_list>
+
+#include "crashsignals.h"
 
 #ifdef TALVIRA_SOAK_SANITIZED
 #include <sanitizer/common_interface_defs.h>
@@ -18,10 +16,7 @@ namespace {
 // Written from signal handlers: a fixed buffer, no allocation on the way out.
 char replay[192] = "soak: stopped before the first event\n";
 
-void writenote() {
-    const ssize_t written = write(STDERR_FILENO, replay, std::strlen(replay));
-    static_cast<void>(written);
-}
+void writenote() { writestderr(replay); }
 
 #ifndef TALVIRA_SOAK_SANITIZED
 void onsignal(int number) {
@@ -42,7 +37,7 @@ void installreplaynote() {
     // The sanitizers own the fatal signals; they call this before they end the run.
     __sanitizer_set_death_callback(writenote);
 #else
-    for (const int number : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE}) std::signal(number, onsignal);
+    for (const int number : crashsignals()) std::signal(number, onsignal);
 #endif
 }
 

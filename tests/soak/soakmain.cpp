@@ -3,18 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <cstdlib>
 #include <string_view>
 
 int main(int argc, char* argv[]) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
     constexpr std::pair<std::string_view, const char*> kOptions[] = {
         {"--random-start=", "TALVIRA_SOAK_START"}, {"--events=", "TALVIRA_SOAK_EVENTS"}};
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg(argv[i]);
         for (const auto& [option, variable] : kOptions) {
-            if (arg.starts_with(option)) setenv(variable, argv[i] + option.size(), 1);
+            if (arg.starts_with(option)) qputenv(variable, argv[i] + option.size());
         }
     }
     QApplication app(argc, argv);

@@ -1,0 +1,47 @@
+#include <windows.h>
+
+#include <array>
+
+#include "cp1251utf8.h"
+
+namespace {
+
+// The UTF-8 of every byte from 0x80 up, asked of the system once. A byte the code page leaves
+// undefined fails, or comes back as the C1 control of the same number: "?" either way.
+class Upperhalf {
+public:
+    Upperhalf() {
+        for (std::size_t i = 0; i < texts_.size(); ++i) {
+            const char byte = static_cast<char>(0x80 + i);
+            wchar_t unit = 0;
+            const int got = ::MultiByteToWideChar(1251, MB_ERR_INVALID_CHARS, &byte, 1, &unit, 1);
+            if (got != 1 || (unit >= 0x80 && unit < 0xA0)) {
+                texts_[i] = "?";
+                continue;
+            }
+            char utf8[4];
+            const int size =
+                ::WideCharToMultiByte(CP_UTF8, 0, &unit, 1, utf8, sizeof utf8, nullptr, nullptr);
+            texts_[i].assign(utf8, size > 0 ? static_cast<std::size_t>(size) : 0);
+        }
+    }
+
+    const std::string& operator[](unsigned char byte) const { return texts_[byte - 0x80]; }
+
+private:
+    std::array<std::string, 0x80> texts_;
+};
+
+}  // namespace
+
+void appendutf8(std::string_view bytes, std::string& out) {
+    static const Upperhalf upper;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            out += c;
+        } else {
+            out += upper[byte];
+        }
+    }
+}

@@ -1,0 +1,126 @@
+// What is no readable catalogue file on Windows: a file another program holds, a folder where
+// a file should be, names too long. Each gives its message with the system's own code.
+#include <psapi.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "catalogue/readonlyfile.h"
+#include "hostile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A handle of our own on a file, the way another program holds it open; closed with it.
+class Held {
+public:
+    Held(const fs::path& path, DWORD share)
+        : handle_(::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    Held(const Held&) = delete;
+    Held& operator=(const Held&) = delete;
+    ~Held() { ::CloseHandle(handle_); }
+    HANDLE get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+TEST(HostileFile, SystemCodesGiveTheirMessages) {
+    const struct {
+        int code;
+        const char* message;
+    } cases[] = {
+        {ERROR_FILE_NOT_FOUND, "File not found"},
+        {ERROR_PATH_NOT_FOUND, "Invalid filename"},
+        {ERROR_TOO_MANY_OPEN_FILES, "Too many open files"},
+        {ERROR_ACCESS_DENIED, "File access denied"},
+        {ERROR_SHARING_VIOLATION, "I/O error 32"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.message, ioerrormessage(c.code)) << c.code;
+}
+
+TEST(HostileFile, AFileAnotherProgramHoldsGivesTheSystemsCode) {
+    const struct {
+        const char* what;
+        const char* file;
+        DWORD share;
+        bool lock;
+        const char* failure;
+        std::size_t skills;
+    } cases[] = {
+        {"feats.res open in a program that shares it with nobody", "feats.res", 0, false,
+         "I/O error 32", 2},
+        {"skills.res locked whole by a program that shares it", "skills.res",
+         FILE_SHARE_READ | FILE_SHARE_WRITE, true, "I/O error 33", 0},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        dir.write("skills.res", kSkills);
+        dir.write("feats.res", kFeats);
+        const Held held(dir.path() / c.file, c.share);
+        OVERLAPPED whole{};
+        if (c.lock)
+            ::LockFileEx(held.get(), LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole);
+        Catalogue catalogue;
+        EXPECT_EQ(c.failure, load(catalogue, dir.path())) << c.what;
+        EXPECT_EQ(c.skills, catalogue.skilllist.size()) << c.what;
+        EXPECT_TRUE(catalogue.featlist.empty()) << c.what;
+    }
+}
+
+TEST(HostileFile, PathsThatAreNoReadableFileGiveTheirMessage) {
+    const Spoilt cases[] = {
+        {"the folder is a regular file", [](const fs::path& dir) { return dir / "skills.res"; },
+         "Invalid filename", 0, 0},
+        {"a name longer than the system allows",
+         [](const fs::path& dir) { return dir / std::string(256, 'n'); }, "Invalid filename", 0, 0},
+        {"a path longer than the system allows",
+         [](const fs::path& dir) { return dir / std::string(5000, 'n'); }, "Invalid filename", 0,
+         0},
+    };
+    expectspoilt(cases);
+}
+
+// Run on its own in a child process by the test below, which names the folder.
+TEST(HostileFileChild, DISABLED_LoadsBlankLines) {
+    const wchar_t* folder = ::_wgetenv(L"TALVIRA_BLANK_FOLDER");
+    ASSERT_NE(nullptr, folder);
+    PROCESS_MEMORY_COUNTERS before{};
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), &before, sizeof before);
+    Catalogue catalogue;
+    loadcatalogues(catalogue, fs::path(folder));
+    PROCESS_MEMORY_COUNTERS after{};
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), &after, sizeof after);
+    EXPECT_TRUE(catalogue.skilllist.empty() && catalogue.featlist.empty());
+    EXPECT_LT(after.PeakWorkingSetSize - before.WorkingSetSize, std::size_t{120} << 20);
+}
+
+TEST(HostileFile, BlankLinesDoNotMakeTheirReservationResident) {
+    TempDir dir;
+    const std::string blank(20 << 20, '\n');
+    dir.write("skills.res", blank);
+    dir.write("feats.res", blank);
+    // In a child, so that the peak is this load's alone.
+    ::SetEnvironmentVariableW(L"TALVIRA_BLANK_FOLDER", dir.path().c_str());
+    wchar_t self[MAX_PATH];
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(self) +
+                           L"\" --gtest_also_run_disabled_tests "
+                           L"--gtest_filter=HostileFileChild.DISABLED_LoadsBlankLines";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child{};
+    ASSERT_TRUE(::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                 nullptr, &startup, &child));
+    ::WaitForSingleObject(child.hProcess, INFINITE);
+    DWORD status = 1;
+    ::GetExitCodeProcess(child.hProcess, &status);
+    ::CloseHandle(child.hThread);
+    ::CloseHandle(child.hProcess);
+    EXPECT_EQ(0u, status) << "two 20 MB files of blank lines took more than 120 MB";
+}
+
+}  // namespace

@@ -1,0 +1,20 @@
+#include <sys/wait.h>
+
+#include <cstdio>
+
+#include "runtool.h"
+
+Outcome runin(const std::filesystem::path& dir, const std::filesystem::path& program,
+              const std::string& args) {
+    const std::string command =
+        "cd '" + dir.string() + "' && '" + program.string() + "' " + args + " 2>&1";
+    Outcome result;
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return result;
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        result.out.append(buffer, got);
+    const int wait = ::pclose(pipe);
+    result.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : 128 + WTERMSIG(wait);
+    return result;
+}
