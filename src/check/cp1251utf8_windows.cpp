@@ -15,21 +15,30 @@ public:
             const char byte = static_cast<char>(0x80 + i);
             wchar_t unit = 0;
             const int got = ::MultiByteToWideChar(1251, MB_ERR_INVALID_CHARS, &byte, 1, &unit, 1);
+            Utf8& text = texts_[i];
             if (got != 1 || (unit >= 0x80 && unit < 0xA0)) {
-                texts_[i] = "?";
+                text = {{'?'}, 1};
                 continue;
             }
-            char utf8[4];
             const int size =
-                ::WideCharToMultiByte(CP_UTF8, 0, &unit, 1, utf8, sizeof utf8, nullptr, nullptr);
-            texts_[i].assign(utf8, size > 0 ? static_cast<std::size_t>(size) : 0);
+                ::WideCharToMultiByte(CP_UTF8, 0, &unit, 1, text.bytes.data(),
+                                      static_cast<int>(text.bytes.size()), nullptr, nullptr);
+            text.size = size > 0 ? static_cast<std::size_t>(size) : 0;
         }
     }
 
-    const std::string& operator[](unsigned char byte) const { return texts_[byte - 0x80]; }
+    std::string_view operator[](unsigned char byte) const {
+        const Utf8& text = texts_[byte - 0x80];
+        return {text.bytes.data(), text.size};
+    }
 
 private:
-    std::array<std::string, 0x80> texts_;
+    // A character of the code page is at most 3 bytes of UTF-8.
+    struct Utf8 {
+        std::array<char, 3> bytes{};
+        std::size_t size = 0;
+    };
+    std::array<Utf8, 0x80> texts_;
 };
 
 }  // namespace

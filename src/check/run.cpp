@@ -31,6 +31,9 @@ void unreadable(const std::filesystem::path& path, const std::string& message, T
                 std::FILE* out, std::FILE* err) {
     std::fflush(out);
     print(err, "talvira-check: " + pathtext(path) + ": " + message + "\n");
+    // Before what follows on the standard output, where both go to one pipe: the C library
+    // of Windows buffers the standard error there.
+    std::fflush(err);
     totals.unreadable = true;
 }
 

@@ -230,8 +230,8 @@ TEST(HostileFile, FoldersThatAreNoCatalogueGiveTheirMessage) {
          [](const fs::path& dir) {
              const fs::path folder = dir / u8"Иван" / u8"Тальвира";
              fs::create_directories(folder);
-             fs::copy(dir / "skills.res", folder);
-             fs::copy(dir / "feats.res", folder);
+             fs::copy_file(dir / "skills.res", folder / "skills.res");
+             fs::copy_file(dir / "feats.res", folder / "feats.res");
              return folder;
          },
          std::nullopt, 2, 1},

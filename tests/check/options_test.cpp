@@ -7,6 +7,7 @@
 
 namespace {
 
+// Paths with "/" between their parts, as every system can print them.
 std::string parsed(std::vector<std::string_view> args) {
     const Options options = parseoptions(args);
     switch (options.action) {
@@ -19,8 +20,8 @@ std::string parsed(std::vector<std::string_view> args) {
         case Options::Action::Check:
             break;
     }
-    return "skills=" + (options.skills ? options.skills->string() : "-") +
-           " feats=" + (options.feats ? options.feats->string() : "-");
+    return "skills=" + (options.skills ? options.skills->generic_string() : "-") +
+           " feats=" + (options.feats ? options.feats->generic_string() : "-");
 }
 
 TEST(Options, WhatEachCommandLineChecks) {
