@@ -4,9 +4,6 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
-#include <cstdio>
-#include <fstream>
-#include <string>
 
 namespace {
 
@@ -27,13 +24,3 @@ public:
 }  // namespace
 
 void quitonfirstpaint(QWidget& window) { window.installEventFilter(new FirstPaint(&window)); }
-
-bool printpeakmemory() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (!line.starts_with("VmHWM:")) continue;
-        std::printf("%lu\n", std::stoul(line.substr(6)));
-        return true;
-    }
-    return false;
-}

@@ -8,6 +8,6 @@ class QWidget;
 // Quits the application at the first paint of `window`, after that paint is done.
 void quitonfirstpaint(QWidget& window);
 
-// Prints the process's peak resident memory, VmHWM of /proc/self/status in kB, and a line
-// end. Returns false when it cannot be read.
+// Prints the process's peak resident memory in kB and a line end: VmHWM of /proc/self/status,
+// or the peak working set on Windows. Returns false when it cannot be read.
 bool printpeakmemory();
