@@ -1,3 +1,5 @@
+#include "readonlyfile.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -6,7 +8,6 @@
 #include <climits>
 
 #include "apperror.h"
-#include "readonlyfile.h"
 
 namespace {
 

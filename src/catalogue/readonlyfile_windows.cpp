@@ -1,12 +1,14 @@
+#include "readonlyfile.h"
+
 #include <windows.h>
 
 #include "apperror.h"
-#include "readonlyfile.h"
 
 namespace {
 
 [[noreturn]] void fail(DWORD error) { throw AppError(ioerrormessage(static_cast<int>(error))); }
 
+// NOLINTNEXTLINE(performance-no-int-to-ptr): the handle is kept as an integer in the header.
 HANDLE handle(std::intptr_t value) { return reinterpret_cast<HANDLE>(value); }
 
 }  // namespace

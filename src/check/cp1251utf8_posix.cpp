@@ -1,8 +1,8 @@
+#include "cp1251utf8.h"
+
 #include <iconv.h>
 
 #include <algorithm>
-
-#include "cp1251utf8.h"
 
 namespace {
 

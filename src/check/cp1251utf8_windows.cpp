@@ -1,16 +1,16 @@
+#include "cp1251utf8.h"
+
 #include <windows.h>
 
 #include <array>
-
-#include "cp1251utf8.h"
 
 namespace {
 
 // The UTF-8 of every byte from 0x80 up, asked of the system once. A byte the code page leaves
 // undefined fails, or comes back as the C1 control of the same number: "?" either way.
-class Upperhalf {
+class UpperHalf {
 public:
-    Upperhalf() {
+    UpperHalf() {
         for (std::size_t i = 0; i < texts_.size(); ++i) {
             const char byte = static_cast<char>(0x80 + i);
             wchar_t unit = 0;
@@ -44,7 +44,7 @@ private:
 }  // namespace
 
 void appendutf8(std::string_view bytes, std::string& out) {
-    static const Upperhalf upper;
+    static const UpperHalf upper;
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x80) {

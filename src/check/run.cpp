@@ -19,8 +19,6 @@ constexpr std::size_t kBatch = 1024;
 
 enum Status { kClean = 0, kErrors = 1, kTrouble = 2 };
 
-void print(std::FILE* stream, std::string_view text) { writeutf8(stream, text); }
-
 struct Totals {
     std::size_t errors = 0;
     std::size_t warnings = 0;
@@ -30,7 +28,7 @@ struct Totals {
 void unreadable(const std::filesystem::path& path, const std::string& message, Totals& totals,
                 std::FILE* out, std::FILE* err) {
     std::fflush(out);
-    print(err, "talvira-check: " + pathtext(path) + ": " + message + "\n");
+    writeutf8(err, "talvira-check: " + pathtext(path) + ": " + message + "\n");
     // Before what follows on the standard output, where both go to one pipe: the C library
     // of Windows buffers the standard error there.
     std::fflush(err);
@@ -46,7 +44,7 @@ void checkone(CatalogueKind kind, const std::filesystem::path& path, Totals& tot
             std::string text;
             appendreport(pathtext(path), checked.text,
                          all.subspan(i, std::min(kBatch, all.size() - i)), text);
-            print(out, text);
+            writeutf8(out, text);
         }
         totals.errors += errorcount(checked.diagnostics);
         totals.warnings += warningcount(checked.diagnostics);
@@ -64,14 +62,14 @@ int runcheck(std::span<const std::string_view> args, std::FILE* out, std::FILE* 
     const Options options = parseoptions(args);
     switch (options.action) {
         case Options::Action::Help:
-            print(out, helptext());
+            writeutf8(out, helptext());
             return kClean;
         case Options::Action::Version:
-            print(out, "talvira-check " TALVIRA_VERSION "\n");
+            writeutf8(out, "talvira-check " TALVIRA_VERSION "\n");
             return kClean;
         case Options::Action::Wrong:
-            print(err, "talvira-check: " + options.wrong +
-                           "\nTry 'talvira-check --help' for more information.\n");
+            writeutf8(err, "talvira-check: " + options.wrong +
+                               "\nTry 'talvira-check --help' for more information.\n");
             return kTrouble;
         case Options::Action::Check:
             break;
@@ -79,7 +77,7 @@ int runcheck(std::span<const std::string_view> args, std::FILE* out, std::FILE* 
     Totals totals;
     if (options.skills) checkone(CatalogueKind::Skills, *options.skills, totals, out, err);
     if (options.feats) checkone(CatalogueKind::Feats, *options.feats, totals, out, err);
-    print(out, summary(totals.errors, totals.warnings) + "\n");
+    writeutf8(out, summary(totals.errors, totals.warnings) + "\n");
     if (totals.unreadable) return kTrouble;
     return totals.errors > 0 ? kErrors : kClean;
 }

@@ -1,6 +1,6 @@
-#include <windows.h>
-
 #include "args.h"
+
+#include <windows.h>
 // After windows.h, which it needs.
 #include <shellapi.h>
 

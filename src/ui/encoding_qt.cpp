@@ -1,7 +1,7 @@
+#include "encoding.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
-
-#include "encoding.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
+#include "encoding.h"
+
 #include <windows.h>
 
 #include <string>
-
-#include "encoding.h"
 
 namespace {
 

@@ -20,24 +20,15 @@ public:
     Held(const Held&) = delete;
     Held& operator=(const Held&) = delete;
     ~Held() { ::CloseHandle(handle_); }
-    HANDLE get() const { return handle_; }
 
 private:
     HANDLE handle_;
 };
 
-TEST(HostileFile, SystemCodesGiveTheirMessages) {
-    const struct {
-        int code;
-        const char* message;
-    } cases[] = {
-        {ERROR_FILE_NOT_FOUND, "File not found"},
-        {ERROR_PATH_NOT_FOUND, "Invalid filename"},
-        {ERROR_TOO_MANY_OPEN_FILES, "Too many open files"},
-        {ERROR_ACCESS_DENIED, "File access denied"},
-        {ERROR_SHARING_VIOLATION, "I/O error 32"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(c.message, ioerrormessage(c.code)) << c.code;
+// No test can make Windows run out of handles, so this code is met only here; the others are
+// met by real failures below.
+TEST(HostileFile, TooManyOpenFilesHasItsMessage) {
+    EXPECT_EQ("Too many open files", ioerrormessage(ERROR_TOO_MANY_OPEN_FILES));
 }
 
 TEST(HostileFile, AFileAnotherProgramHoldsGivesTheSystemsCode) {
@@ -70,6 +61,8 @@ TEST(HostileFile, AFileAnotherProgramHoldsGivesTheSystemsCode) {
 TEST(HostileFile, PathsThatAreNoReadableFileGiveTheirMessage) {
     const Spoilt cases[] = {
         {"the folder is a regular file", [](const fs::path& dir) { return dir / "skills.res"; },
+         "Invalid filename", 0, 0},
+        {"the folder is missing", [](const fs::path& dir) { return dir / "nothere"; },
          "Invalid filename", 0, 0},
         {"a name longer than the system allows",
          [](const fs::path& dir) { return dir / std::string(256, 'n'); }, "Invalid filename", 0, 0},

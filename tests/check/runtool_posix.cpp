@@ -1,8 +1,8 @@
+#include "runtool.h"
+
 #include <sys/wait.h>
 
 #include <cstdio>
-
-#include "runtool.h"
 
 Outcome runin(const std::filesystem::path& dir, const std::filesystem::path& program,
               const std::string& args) {

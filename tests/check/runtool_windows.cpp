@@ -1,6 +1,8 @@
+#include "runtool.h"
+
 #include <cstdio>
 
-#include "runtool.h"
+#include "check/pathtext.h"
 
 // Through cmd.exe, read in text mode: the program's line ends come back as "\n".
 Outcome runin(const std::filesystem::path& dir, const std::filesystem::path& program,
@@ -8,7 +10,7 @@ Outcome runin(const std::filesystem::path& dir, const std::filesystem::path& pro
     // Absolute with their drive, since the command changes the drive with the folder.
     const std::wstring command = L"cd /d \"" + std::filesystem::absolute(dir).wstring() +
                                  L"\" && \"" + std::filesystem::absolute(program).wstring() +
-                                 L"\" " + std::filesystem::path(args).wstring() + L" 2>&1";
+                                 L"\" " + utf8path(args).wstring() + L" 2>&1";
     Outcome result;
     std::FILE* pipe = ::_wpopen(command.c_str(), L"rt");
     if (pipe == nullptr) return result;

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "check/pathtext.h"
 #include "runtool.h"
 #include "tempdir.h"
 
@@ -59,6 +60,30 @@ TEST(Tool, ExitStatusAndWhatStopsTheCheck) {
     for (const auto& c : cases) {
         const Outcome result = run(dir.path(), c.args);
         EXPECT_EQ(c.status, result.status) << c.args;
+        EXPECT_TRUE(result.out.starts_with(c.begins)) << c.args << "\n" << result.out;
+    }
+}
+
+// As a player's own folder is named: checked where the program is started, and by name.
+TEST(Tool, AFolderWithCyrillicLettersIsCheckedInsideAndByName) {
+    TempDir dir;
+    const fs::path parent = dir.path() / u8"Иван";
+    const fs::path folder = parent / u8"Тальвира";
+    fs::create_directories(folder);
+    std::ofstream(folder / "skills.res", std::ios::binary) << "1100A\r\n9x00B\r\n";
+    std::ofstream(folder / "feats.res", std::ios::binary) << "1 2 3 F\r\n";
+    const std::string error = ":2:2: error: 'x' is not a valid integer value\n";
+    const struct {
+        fs::path dir;
+        const char* args;
+        std::string begins;
+    } cases[] = {
+        {folder, "", "skills.res" + error},
+        {parent, "Тальвира", pathtext(fs::path(u8"Тальвира") / "skills.res") + error},
+    };
+    for (const auto& c : cases) {
+        const Outcome result = run(c.dir, c.args);
+        EXPECT_EQ(1, result.status) << c.args;
         EXPECT_TRUE(result.out.starts_with(c.begins)) << c.args << "\n" << result.out;
     }
 }

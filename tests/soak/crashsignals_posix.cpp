@@ -1,9 +1,9 @@
+#include "crashsignals.h"
+
 #include <unistd.h>
 
 #include <csignal>
 #include <cstring>
-
-#include "crashsignals.h"
 
 void writestderr(const char* text) {
     const ssize_t written = ::write(STDERR_FILENO, text, std::strlen(text));

@@ -1,9 +1,9 @@
+#include "crashsignals.h"
+
 #include <io.h>
 
 #include <csignal>
 #include <cstring>
-
-#include "crashsignals.h"
 
 void writestderr(const char* text) {
     static_cast<void>(::_write(2, text, static_cast<unsigned>(std::strlen(text))));
