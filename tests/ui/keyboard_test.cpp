@@ -177,7 +177,6 @@ TEST_F(KeyboardTest, InsertInTheFeatureTableOpensTheFeatureChoice) {
         takeline("Бог", nullptr);
     });
     EXPECT_EQ(u("Богатство=10"), lines(8));
-    key(Qt::Key_Tab);
     EXPECT_EQ(u("Требуется плюшек: 10"), totalline()->text());
 }
 

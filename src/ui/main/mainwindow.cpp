@@ -327,6 +327,8 @@ void TForm1::Label8Click() {
     state_.picksource = labels_[7]->objectName().toStdString();
     if (pickdialog_->pick() != PickResult::Taken || state_.takenfeats.empty()) return;
     tables_[kFeatureTable]->appendline(takenfeatline(state_));
+    // The new price enters the total at once, counted as leaving the table counts it.
+    ValueListEditor8Exit();
 }
 
 void TForm1::ruleclick() {

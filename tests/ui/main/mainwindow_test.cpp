@@ -383,21 +383,30 @@ TEST_F(MainWindowTest, TakenSkillsGoInAtTheCurrentRowAndTheSkillSumFollows) {
     EXPECT_EQ(totalof(2 + 12), total());
 }
 
-TEST_F(MainWindowTest, TakenFeatureIsAppendedAndCountsOnlyAfterLeavingTheTable) {
+TEST_F(MainWindowTest, TakenFeatureIsAppendedAndCountedAtOnceAsLeavingTheTableCounts) {
     showactive();
     takefeat("Хромота", "", -5);
+    EXPECT_EQ(totalof(-5), total());
     takefeat("Богатство", "замок", -10);
     EXPECT_EQ((std::vector<std::string>{"Label8", "Label8"}), dialog.sources);
     EXPECT_EQ((Lines{cp("Хромота=-5"), cp("Богатство (замок)=-10")}), table(8)->lines());
-    EXPECT_EQ(totalof(0), total());
-    clickcell(table(8), 0);
-    press(Qt::Key_Tab);
     EXPECT_EQ(totalof(-15), total());
 
+    // An edited price waits for the table to be left, or for the next take: a cancel is none.
+    clickcell(table(8), 0);
+    retype("x");
     dialog.next = [](AppState&) { return PickResult::Cancelled; };
     QTest::mouseClick(caption(8), Qt::LeftButton);
-    EXPECT_EQ(2u, table(8)->lines().size());
+    EXPECT_EQ((Lines{cp("Хромота=x"), cp("Богатство (замок)=-10")}), table(8)->lines());
     EXPECT_EQ(totalof(-15), total());
+    takefeat("Слава", "", 3);
+    EXPECT_EQ(cp("Хромота=0"), table(8)->lines()[0]);
+    EXPECT_EQ(totalof(-10 + 3), total());
+    // An emptied price stops the count, as it stops leaving the table.
+    clickcell(table(8), 0);
+    retype("");
+    takefeat("Враг", "", -7);
+    EXPECT_EQ(totalof(-7), total());
 }
 
 TEST_F(MainWindowTest, ArrowClickDuringAFailingRecountStepsOnceAndTheWindowWorksOn) {
