@@ -239,6 +239,22 @@ TEST_F(MainWindowTest, AttributeChangesAndLeavingTablesUpdateTheTotal) {
     EXPECT_EQ(totalof(25 + 15 - 10), total());
 }
 
+TEST_F(MainWindowTest, AnEmptiedFieldKeepsTheSumWhileTypedAndShowsAndCostsOneWhenLeft) {
+    showactive();
+    clickinto(spin(2));
+    retype("4");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(totalof(45), total());
+    clickinto(spin(2));
+    retype("");
+    EXPECT_EQ(totalof(45), total());
+    press(Qt::Key_Tab);
+    EXPECT_EQ("1", spin(2)->text());
+    EXPECT_EQ(u("Выносливость: значение 1, все по 1, прогрессирующая цена — 0 плюшек"),
+              spin(2)->toolTip());
+    EXPECT_EQ(totalof(0), total());
+}
+
 TEST_F(MainWindowTest, EmptiedLevelShowsTheConversionErrorAndKeepsTheTotal) {
     showactive();
     takeskill(1, "Бег", 2, 1);
