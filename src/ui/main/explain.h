@@ -9,8 +9,8 @@
 #include "sheet/takenindex.h"
 
 // The short texts that tell what a part of the sheet costs, shown as tooltips and read as
-// accessible descriptions. Every price in them comes from the sheet's own functions; lines
-// and field texts are Windows-1251, as the sheet keeps them.
+// accessible descriptions. They put into words what the sheet's costs say of a row or field;
+// lines and field texts are Windows-1251, as the sheet keeps them.
 
 // "12 плюшек", "1 плюшка", "-3 плюшки".
 QString plushki(std::int64_t points);
