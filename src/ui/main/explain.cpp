@@ -7,19 +7,6 @@ namespace {
 
 QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
-QString difficulty(std::int32_t unitprice) {
-    switch (unitprice) {
-        case 1:
-            return u("обычный");
-        case 2:
-            return u("сложный");
-        case 4:
-            return u("очень сложный");
-        default:
-            return u("цена единицы %1").arg(unitprice);
-    }
-}
-
 QString rulename(SkillRule rule) {
     return rule == SkillRule::Constant ? u("постоянная цена") : u("прогрессирующая цена");
 }
@@ -39,11 +26,9 @@ QString rulename(AttrRule rule) {
 }
 
 // "<what> <unset>" for an empty value and "<what> «<value>» не число" for any other text that
-// is not an integer, then `tail`; empty for an integer, which has a price.
+// is not an integer, then `tail`.
 QString unpriced(const Cost& cost, const char* what, const char* unset, const char* tail) {
-    if (cost.why == Why::Unset) return u(what) + ' ' + u(unset) + u(tail);
-    if (cost.why != Why::NotInteger) return {};
-    return u(what) + u(" «") + fromcp1251(cost.text) + u("» не число") + u(tail);
+    return u(what) + ' ' + reading(cost, unset) + u(tail);
 }
 
 // "<level>, <rule> — <points>": how a priced value was priced.
@@ -52,6 +37,25 @@ QString priced(const Cost& cost, const QString& rule) {
 }
 
 }  // namespace
+
+QString difficulty(std::int32_t unitprice) {
+    switch (unitprice) {
+        case 1:
+            return u("обычный");
+        case 2:
+            return u("сложный");
+        case 4:
+            return u("очень сложный");
+        default:
+            return u("цена единицы %1").arg(unitprice);
+    }
+}
+
+QString reading(const Cost& cost, const char* unset) {
+    if (cost.value) return QString::number(*cost.value);
+    if (cost.text.empty()) return u(unset);
+    return u("«") + fromcp1251(cost.text) + u("» не число");
+}
 
 QString plushki(std::int64_t points) {
     const std::int64_t n = points < 0 ? -points : points;

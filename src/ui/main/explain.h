@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "sheet/appstate.h"
+#include "sheet/costs.h"
 #include "sheet/prices.h"
 #include "sheet/takenindex.h"
 
@@ -14,6 +15,12 @@
 
 // "12 плюшек", "1 плюшка", "-3 плюшки".
 QString plushki(std::int64_t points);
+
+// "обычный", "сложный", "очень сложный": a skill's unit price.
+QString difficulty(std::int32_t unitprice);
+
+// How a value's text reads: "3", "«abc» не число", or `unset` ("не задан") for an empty text.
+QString reading(const Cost& cost, const char* unset);
 
 // "Фехтование (сложный): уровень 3, прогрессирующая цена — 12 плюшек", priced as the skill
 // sum prices the row now. Empty for a row without key and value.

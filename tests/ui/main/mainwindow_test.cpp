@@ -121,7 +121,7 @@ TEST_F(MainWindowTest, MenuTreeHasItsPlacesAndTheExitShortcut) {
         return list;
     };
     EXPECT_EQ(QStringList({"N1", "N2", "N3", "N6"}), names(form->menuBar()->actions()));
-    EXPECT_EQ(QStringList({"N4", "N5"}), names(find<QMenu>("N1")->actions()));
+    EXPECT_EQ(QStringList({"N7", "N4", "N5"}), names(find<QMenu>("N1")->actions()));
     EXPECT_TRUE(item("N4")->isSeparator());
     EXPECT_EQ(QStringList({"N111", "N221"}), names(find<QMenu>("N2")->actions()));
     EXPECT_EQ(QStringList({"N11", "N12"}), names(find<QMenu>("N111")->actions()));
@@ -129,6 +129,7 @@ TEST_F(MainWindowTest, MenuTreeHasItsPlacesAndTheExitShortcut) {
     EXPECT_EQ(QStringList({"N14", "N121"}), names(find<QMenu>("N3")->actions()));
     EXPECT_EQ(nullptr, item("N6")->menu());
     EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::Key_X), item("N5")->shortcut());
+    EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), item("N7")->shortcut());
 }
 
 TEST_F(MainWindowTest, MenuCaptionsReadAsBeforeWithOneMnemonicEachUniqueInItsPlace) {
@@ -137,6 +138,7 @@ TEST_F(MainWindowTest, MenuCaptionsReadAsBeforeWithOneMnemonicEachUniqueInItsPla
         const char* caption;
     } captions[] = {
         {"N1", "Файл"},
+        {"N7", "Копировать лист"},
         {"N5", "Выход"},
         {"N2", "Стартовые атрибуты"},
         {"N111", "Все по 1 (ТЛ1)"},
