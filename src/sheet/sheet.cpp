@@ -1,6 +1,8 @@
 #include "sheet.h"
 
+#include "catalogue/apperror.h"
 #include "catalogue/intsyntax.h"
+#include "costs.h"
 #include "saturate.h"
 #include "takenindex.h"
 #include "w1251.h"
@@ -14,22 +16,12 @@ void setvalue(std::string& line, std::string_view value) { line = joinline(linek
 bool countpoints(AppState& state, std::span<const std::string> attrtexts, AttrRule rule) {
     std::int64_t sum = 0;
     for (const std::string& text : attrtexts) {
-        const auto value = parseint(text);
-        if (!value) return false;
-        sum += attrprice(rule, *value);
+        const Cost cost = attrcost(text, rule);
+        if (!cost.points) return false;
+        sum += *cost.points;
     }
     state.attrpoints = saturate(sum);
     return true;
-}
-
-std::optional<SkillRowPrice> skillrowprice(const TakenIndex& index, std::string_view line,
-                                           SkillRule rule) {
-    const auto [key, value] = splitline(line);
-    if (key.empty()) return std::nullopt;
-    const auto found = index.find(key);
-    if (!found) return std::nullopt;
-    const std::int32_t level = strtoint(value);
-    return SkillRowPrice{*found, level, skillprice(rule, level, index.at(*found).price)};
 }
 
 void skillcount(AppState& state, std::span<const Lines* const> tables, SkillRule rule) {
@@ -37,10 +29,11 @@ void skillcount(AppState& state, std::span<const Lines* const> tables, SkillRule
     std::int64_t sum = 0;
     for (const Lines* table : tables) {
         for (const std::string& line : *table) {
-            const auto row = skillrowprice(index, line, rule);
-            if (!row) continue;
-            state.takenskills[row->taken].level = row->level;
-            sum += row->points;
+            const SkillRowCost row = skillrowcost(index, line, rule);
+            if (!row.taken) continue;
+            if (!row.points) throw AppError(notintegermessage(row.text));
+            state.takenskills[*row.taken].level = *row.value;
+            sum += *row.points;
         }
     }
     state.skillpoints = saturate(sum);
@@ -67,7 +60,7 @@ bool featexit(AppState& state, Lines& table) {
         if (!isinteger(value)) setvalue(line, "0");
     }
     std::int64_t sum = 0;
-    for (const std::string& line : table) sum += strtoint(linevalue(line));
+    for (const std::string& line : table) sum += featrowcost(line).points.value_or(0);
     state.featpoints = saturate(sum);
     return true;
 }

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,19 +17,6 @@
 // attrpoints from the seven attribute texts; false, changing nothing, when one of them is
 // not an integer text.
 bool countpoints(AppState& state, std::span<const std::string> attrtexts, AttrRule rule);
-
-// One row of a skill table as the skill sum counts it: the first taken skill that its key
-// names, its level and what that level costs.
-struct SkillRowPrice {
-    std::size_t taken;
-    std::int32_t level;
-    std::int32_t points;
-};
-
-// What the skill-table row `line` adds to skillpoints under `rule`: nothing for an empty key
-// or a key that names no taken skill. A level that is not an integer throws AppError.
-std::optional<SkillRowPrice> skillrowprice(const TakenIndex& index, std::string_view line,
-                                           SkillRule rule);
 
 // skillpoints from the seven skill tables. Each row found in takenskills stores its level
 // there. A level that is not an integer throws AppError and keeps the old skillpoints.

@@ -70,8 +70,8 @@ std::optional<std::int32_t> featsum(const std::vector<ShownRow>& rows);
 // the end of the event. A level text that is no integer fails the recomputation with a box
 // naming the first such cell, and the old value stays.
 //
-// The feature sum is recomputed only when focus leaves the feature table, over the cells
-// as cleaned; an empty price cell anywhere leaves the old value.
+// The feature sum is recomputed only when focus leaves the feature table and after a
+// feature take, over the cells as cleaned; an empty price cell anywhere leaves the old value.
 //
 // A table counts as left when the focus was inside it before the event and on another
 // control of the main window after it; dialogs, boxes and the menu do not take it away.

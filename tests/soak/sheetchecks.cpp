@@ -63,11 +63,11 @@ void SheetChecks::boxes(const std::vector<SeenBox>& seen, const Expect& expect) 
 }
 
 void SheetChecks::attrs(const Shown& shown) {
-    // Only the field being typed in may read outside 1..5: leaving it clamps.
+    // Only the field being typed in may hold a text other than 1..5: leaving it writes that.
     for (std::size_t i = 0; i < shown.attrs.size(); ++i) {
         if (static_cast<int>(i) == shown.focusedattr) continue;
         const auto value = oracle::integer(shown.attrs[i]);
-        if (value && (*value < 1 || *value > 5)) {
+        if (!value || *value < 1 || *value > 5) {
             log_.fail(QStringLiteral("SpinEdit%1 reads \"%2\" without the focus")
                           .arg(i + 1)
                           .arg(shown.attrs[i]));

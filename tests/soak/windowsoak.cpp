@@ -166,6 +166,7 @@ void WindowSoak::step() {
     Expect expect;
     expect.helpbox = done.help;
     if (done.skillcount) expect.integerbox = model_.skillsrecomputed(shown);
+    if (done.caption == 8 && state_.takenfeats.size() > done.feats) left(shown, 8, done);
     if (done.caption >= 1 && done.caption <= 8) checktake(done);
     finish(shown, expect);
 }

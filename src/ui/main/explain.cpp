@@ -1,26 +1,11 @@
 #include "explain.h"
 
-#include "catalogue/intsyntax.h"
-#include "sheet/kvline.h"
-#include "sheet/sheet.h"
+#include "sheet/costs.h"
 #include "ui/encoding.h"
 
 namespace {
 
 QString u(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QString difficulty(std::int32_t unitprice) {
-    switch (unitprice) {
-        case 1:
-            return u("обычный");
-        case 2:
-            return u("сложный");
-        case 4:
-            return u("очень сложный");
-        default:
-            return u("цена единицы %1").arg(unitprice);
-    }
-}
 
 QString rulename(SkillRule rule) {
     return rule == SkillRule::Constant ? u("постоянная цена") : u("прогрессирующая цена");
@@ -41,19 +26,36 @@ QString rulename(AttrRule rule) {
 }
 
 // "<what> <unset>" for an empty value and "<what> «<value>» не число" for any other text that
-// is not an integer, then `tail`; empty for an integer, which has a price.
-QString unpriced(std::string_view value, const char* what, const char* unset, const char* tail) {
-    if (value.empty()) return u(what) + ' ' + u(unset) + u(tail);
-    if (isinteger(value)) return {};
-    return u(what) + u(" «") + fromcp1251(value) + u("» не число") + u(tail);
+// is not an integer, then `tail`.
+QString unpriced(const Cost& cost, const char* what, const char* unset, const char* tail) {
+    return u(what) + ' ' + reading(cost, unset) + u(tail);
 }
 
 // "<level>, <rule> — <points>": how a priced value was priced.
-QString priced(std::int32_t value, const QString& rule, std::int32_t points) {
-    return u("%1, %2 — %3").arg(QString::number(value), rule, plushki(points));
+QString priced(const Cost& cost, const QString& rule) {
+    return u("%1, %2 — %3").arg(QString::number(*cost.value), rule, plushki(*cost.points));
 }
 
 }  // namespace
+
+QString difficulty(std::int32_t unitprice) {
+    switch (unitprice) {
+        case 1:
+            return u("обычный");
+        case 2:
+            return u("сложный");
+        case 4:
+            return u("очень сложный");
+        default:
+            return u("цена единицы %1").arg(unitprice);
+    }
+}
+
+QString reading(const Cost& cost, const char* unset) {
+    if (cost.value) return QString::number(*cost.value);
+    if (cost.text.empty()) return u(unset);
+    return u("«") + fromcp1251(cost.text) + u("» не число");
+}
 
 QString plushki(std::int64_t points) {
     const std::int64_t n = points < 0 ? -points : points;
@@ -67,32 +69,35 @@ QString plushki(std::int64_t points) {
 }
 
 QString skillrowtip(const TakenIndex& index, std::string_view line, SkillRule rule) {
-    const auto [key, value] = splitline(line);
-    if (key.empty()) return value.empty() ? QString() : u("Строка без навыка, в сумму не входит");
-    const auto found = index.find(key);
-    if (!found) return fromcp1251(key) + u(": нет среди взятых навыков, в сумму не входит");
-    const QString head = fromcp1251(key) + u(" (") + difficulty(index.at(*found).price) + u("): ");
-    const QString none = unpriced(value, "уровень", "не задан", ", цены нет");
-    if (!none.isEmpty()) return head + none;
-    // The level is an integer by now, so the row has its price.
-    const SkillRowPrice row = *skillrowprice(index, line, rule);
-    return head + u("уровень ") + priced(row.level, rulename(rule), row.points);
+    const SkillRowCost cost = skillrowcost(index, line, rule);
+    switch (cost.why) {
+        case Why::Blank:
+            return {};
+        case Why::NoKey:
+            return u("Строка без навыка, в сумму не входит");
+        case Why::NotTaken:
+            return fromcp1251(cost.key) + u(": нет среди взятых навыков, в сумму не входит");
+        default:
+            break;
+    }
+    const QString head = fromcp1251(cost.key) + u(" (") + difficulty(cost.unitprice) + u("): ");
+    if (!cost.points) return head + unpriced(cost, "уровень", "не задан", ", цены нет");
+    return head + u("уровень ") + priced(cost, rulename(rule));
 }
 
 QString featrowtip(std::string_view line) {
-    const auto [key, value] = splitline(line);
-    if (key.empty() && value.empty()) return {};
-    const QString head = (key.empty() ? u("Без названия") : fromcp1251(key)) + u(": ");
-    const QString none = unpriced(value, "цена", "не задана", "");
-    if (!none.isEmpty()) return head + none;
-    return head + plushki(strtoint(value));
+    const Cost cost = featrowcost(line);
+    if (cost.why == Why::Blank) return {};
+    const QString head = (cost.key.empty() ? u("Без названия") : fromcp1251(cost.key)) + u(": ");
+    if (!cost.points) return head + unpriced(cost, "цена", "не задана", "");
+    return head + plushki(*cost.points);
 }
 
 QString attrtip(const QString& attribute, std::string_view text, AttrRule rule) {
     const QString head = attribute + u(": ");
-    const auto value = parseint(text);
-    if (!value) return head + unpriced(text, "значение", "не задано", ", цены нет");
-    return head + u("значение ") + priced(*value, rulename(rule), attrprice(rule, *value));
+    const Cost cost = attrcost(text, rule);
+    if (!cost.points) return head + unpriced(cost, "значение", "не задано", ", цены нет");
+    return head + u("значение ") + priced(cost, rulename(rule));
 }
 
 QString sumstip(const AppState& state) {

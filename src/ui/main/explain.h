@@ -5,15 +5,22 @@
 #include <string_view>
 
 #include "sheet/appstate.h"
+#include "sheet/costs.h"
 #include "sheet/prices.h"
 #include "sheet/takenindex.h"
 
 // The short texts that tell what a part of the sheet costs, shown as tooltips and read as
-// accessible descriptions. Every price in them comes from the sheet's own functions; lines
-// and field texts are Windows-1251, as the sheet keeps them.
+// accessible descriptions. They put into words what the sheet's costs say of a row or field;
+// lines and field texts are Windows-1251, as the sheet keeps them.
 
 // "12 плюшек", "1 плюшка", "-3 плюшки".
 QString plushki(std::int64_t points);
+
+// "обычный", "сложный", "очень сложный": a skill's unit price.
+QString difficulty(std::int32_t unitprice);
+
+// How a value's text reads: "3", "«abc» не число", or `unset` ("не задан") for an empty text.
+QString reading(const Cost& cost, const char* unset);
 
 // "Фехтование (сложный): уровень 3, прогрессирующая цена — 12 плюшек", priced as the skill
 // sum prices the row now. Empty for a row without key and value.

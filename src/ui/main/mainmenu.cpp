@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <map>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -22,9 +23,10 @@ struct MenuEntry {
     bool checked;
 };
 
-// Display order. N4 stands first in "Файл"; a leading separator is not drawn.
+// Display order.
 constexpr MenuEntry kEntries[] = {
     {"N1", "Файл", "Ф", "", Kind::Menu, false},
+    {"N7", "Копировать лист", "К", "N1", Kind::Item, false},
     {"N4", "-", "", "N1", Kind::Separator, false},
     {"N5", "Выход", "В", "N1", Kind::Item, false},
     {"N2", "Стартовые атрибуты", "С", "", Kind::Menu, false},
@@ -73,6 +75,13 @@ QAction* addentry(QMenuBar* menubar, QMenu* place, const MenuEntry& entry,
     return action;
 }
 
+const MenuEntry& entry(std::string_view name) {
+    for (const MenuEntry& entry : kEntries) {
+        if (entry.name == name) return entry;
+    }
+    throw std::logic_error("no menu entry " + std::string(name));
+}
+
 // A rule item and its sub-menu show marks. The sub-menu has no handler: undo a toggle
 // should one ever reach it.
 void markable(QAction* rule, QAction* submenu) {
@@ -98,6 +107,7 @@ void MainMenu::build(QMenuBar* menubar) {
     for (const MenuEntry& entry : kEntries) {
         if (entry.checked) item(entry.name)->setChecked(true);
     }
+    item("N7")->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     item("N5")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
 }
 
@@ -106,10 +116,26 @@ QAction* MainMenu::item(std::string_view name) const {
     return found != items_.end() ? found->second : nullptr;
 }
 
+bool MainMenu::checked(std::string_view name) const { return item(name)->isChecked(); }
+
 PriceRules MainMenu::pricerules() const {
-    const auto checked = [this](std::string_view name) { return item(name)->isChecked(); };
+    const auto checked = [this](std::string_view name) { return this->checked(name); };
     return {selectedrule<AttrRule>(kAttrRuleItems, checked),
             selectedrule<SkillRule>(kSkillRuleItems, checked)};
+}
+
+std::array<QStringList, 2> MainMenu::rulepaths() const {
+    const auto checked = [this](std::string_view name) { return this->checked(name); };
+    return {captionpath(selecteditem<AttrRule>(kAttrRuleItems, checked).item),
+            captionpath(selecteditem<SkillRule>(kSkillRuleItems, checked).item)};
+}
+
+QStringList MainMenu::captionpath(std::string_view name) const {
+    QStringList captions;
+    for (std::string_view at = name; !at.empty(); at = entry(at).place) {
+        captions.prepend(menucaption(*item(at)));
+    }
+    return captions;
 }
 
 void MainMenu::onruleclick(QObject* context, const std::function<void()>& recompute) {

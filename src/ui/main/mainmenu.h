@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <array>
 #include <functional>
 #include <map>
 #include <span>
@@ -36,19 +38,26 @@ inline constexpr RuleItem<SkillRule> kSkillRuleItems[] = {
     {"N121", SkillRule::Progressive, ""},
 };
 
-// The rule the marks of `group` select; `checked` tells whether an item is checked.
+// The item whose mark decides the rule of `group`; `checked` tells whether an item is checked.
+template <typename Rule>
+const RuleItem<Rule>& selecteditem(std::span<const RuleItem<Rule>> group,
+                                   const std::function<bool(std::string_view)>& checked) {
+    for (const RuleItem<Rule>& row : group) {
+        if (checked(row.item)) return row;
+    }
+    return group.back();
+}
+
+// The rule the marks of `group` select.
 template <typename Rule>
 Rule selectedrule(std::span<const RuleItem<Rule>> group,
                   const std::function<bool(std::string_view)>& checked) {
-    for (const RuleItem<Rule>& row : group) {
-        if (checked(row.item)) return row.rule;
-    }
-    return group.back().rule;
+    return selecteditem(group, checked).rule;
 }
 
-// The menu bar MainMenu1, built once with its captions, places, start marks and the Ctrl+X
-// of N5. Every item, drop-down and sub-menu carries its item name (N1, N111, ...) as object
-// name. Its rule items' handlers refer to it, so it stays where it was built.
+// The menu bar MainMenu1, built once with its captions, places, start marks and the
+// shortcuts of N7 and N5. Every item, drop-down and sub-menu carries its item name (N1, N111, ...)
+// as object name. Its rule items' handlers refer to it, so it stays where it was built.
 class MainMenu {
 public:
     MainMenu() = default;
@@ -62,11 +71,16 @@ public:
 
     // What the prices read: the rules the marks select as they stand.
     PriceRules pricerules() const;
+    // For the attribute rule, then the skill rule, the captions from the menu bar down to the
+    // item whose mark decides it: "Стартовые атрибуты", "Все по 1 (ТЛ1)", "Прогрессирующая …".
+    std::array<QStringList, 2> rulepaths() const;
 
     // Each rule item's click sets the marks of its group, then runs `recompute`.
     void onruleclick(QObject* context, const std::function<void()>& recompute);
 
 private:
+    QStringList captionpath(std::string_view name) const;
+    bool checked(std::string_view name) const;
     template <typename Rule>
     void setmarks(const RuleItem<Rule>& clicked, std::span<const RuleItem<Rule>> group) const;
     template <typename Rule>

@@ -1,9 +1,11 @@
 #include "mainwindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QWindow>
 #include <string>
@@ -11,6 +13,7 @@
 
 #include "captionlabel.h"
 #include "catalogue/catalogue.h"
+#include "copysheet.h"
 #include "explain.h"
 #include "focusleave.h"
 #include "help.h"
@@ -201,6 +204,7 @@ void TForm1::createmenu() {
     menu_.build(menuBar());
     returnfocusfrommenu(menuBar());
     menu_.onruleclick(this, guard([this] { ruleclick(); }));
+    connect(menu_.item("N7"), &QAction::triggered, this, guard([this] { N7Click(); }));
     connect(menu_.item("N5"), &QAction::triggered, this, guard([this] { N5Click(); }));
     connect(menu_.item("N6"), &QAction::triggered, this, guard([this] { N6Click(); }));
     // The menu bar reports itself built once, before the catalogues are read.
@@ -327,11 +331,28 @@ void TForm1::Label8Click() {
     state_.picksource = labels_[7]->objectName().toStdString();
     if (pickdialog_->pick() != PickResult::Taken || state_.takenfeats.empty()) return;
     tables_[kFeatureTable]->appendline(takenfeatline(state_));
+    // The new price enters the total at once, counted as leaving the table counts it.
+    ValueListEditor8Exit();
 }
 
 void TForm1::ruleclick() {
     countpoints();
     skillcount();
+}
+
+void TForm1::N7Click() {
+    // An edit in progress counts first, so that the copy, the tooltips and the total agree.
+    commitfocus(this);
+    ShownSheet sheet;
+    sheet.rules = menu_.rulepaths();
+    sheet.prices = menu_.pricerules();
+    for (std::size_t i = 0; i < sheet.attributes.size(); ++i) {
+        sheet.attributes[i] = {blockname(i), tocp1251(spins_[i]->text()), &tables_[i]->lines()};
+    }
+    sheet.featurescaption = blockname(kFeatureTable);
+    sheet.features = &tables_[kFeatureTable]->lines();
+    sheet.total = labels_[8]->text();
+    QGuiApplication::clipboard()->setMimeData(sheetcopy(sheet, takenindex()).release());
 }
 
 void TForm1::N5Click() { QApplication::quit(); }

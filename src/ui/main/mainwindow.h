@@ -56,6 +56,7 @@ private:
     void Label8Click();
     // After a rule item has set its marks.
     void ruleclick();
+    void N7Click();
     void N5Click();
     void N6Click();
 

@@ -27,7 +27,7 @@ SpinField::SpinField(QWidget* parent)
     setTextMargins(0, 0, kButtonWidth, 0);
     setText(QString::number(kMinimum));
     connect(this, &QLineEdit::textChanged, this, &SpinField::changed);
-    onfocusleave(this, [this] { clampifoutside(); });
+    onfocusleave(this, [this] { writewhatitreads(); });
     menushortcutsfirst(this);
 }
 
@@ -115,7 +115,7 @@ void SpinField::resizeEvent(QResizeEvent* event) {
     placebuttons();
 }
 
-void SpinField::clampifoutside() {
-    const int current = value();
-    if (current < kMinimum || current > kMaximum) setvalue(current);
+void SpinField::writewhatitreads() {
+    const auto number = parseint(tocp1251(text()));
+    if (!number || *number < kMinimum || *number > kMaximum) setvalue(value());
 }

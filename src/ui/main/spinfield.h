@@ -5,7 +5,8 @@
 class QToolButton;
 
 // An attribute field: an edit with up and down buttons over the range 1..5. Reading never
-// clamps (a typed 7 reads 7 while the field has the focus); writing and leaving the field do.
+// clamps (a typed 7 reads 7 while the field has the focus); writing and leaving the field do,
+// and leaving writes a text that is no number as the 1 it reads as.
 class SpinField : public QLineEdit {
     Q_OBJECT
 
@@ -37,7 +38,8 @@ private:
     void arrowpressed(QToolButton& button, int step);
     void placebuttons();
     bool accepts(const QString& typed) const;
-    void clampifoutside();
+    // The value read, clamped, over a text that is not that value.
+    void writewhatitreads();
 
     QToolButton* up_;
     QToolButton* down_;

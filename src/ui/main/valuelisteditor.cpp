@@ -104,7 +104,11 @@ ValueListEditor::ValueListEditor(const QString& keytitle, const QString& valueti
     connect(model_, &QAbstractItemModel::dataChanged, this, [this] { nameeditor(); });
     connect(model_, &QAbstractItemModel::rowsInserted, this, [this] { nameeditor(); });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] { nameeditor(); });
-    onfocusleave(this, [this] { emit exited(); });
+    onfocusleave(this, [this] {
+        emit exited();
+        // Committed: a later Escape goes back to the text as the exit left it.
+        if (editor_) original_ = editor_->text();
+    });
     setcurrentrow(1);
 }
 

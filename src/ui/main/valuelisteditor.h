@@ -58,7 +58,8 @@ public:
     QLineEdit* editor() const { return editor_; }
 
 signals:
-    // The focus left the table for another control of the window.
+    // The focus left the table for another control of the window, or the edit in it was
+    // committed where it is (commitfocus).
     void exited();
     // Insert was pressed in the table or its cell editor.
     void insertpressed();

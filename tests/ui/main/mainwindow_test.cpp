@@ -121,7 +121,7 @@ TEST_F(MainWindowTest, MenuTreeHasItsPlacesAndTheExitShortcut) {
         return list;
     };
     EXPECT_EQ(QStringList({"N1", "N2", "N3", "N6"}), names(form->menuBar()->actions()));
-    EXPECT_EQ(QStringList({"N4", "N5"}), names(find<QMenu>("N1")->actions()));
+    EXPECT_EQ(QStringList({"N7", "N4", "N5"}), names(find<QMenu>("N1")->actions()));
     EXPECT_TRUE(item("N4")->isSeparator());
     EXPECT_EQ(QStringList({"N111", "N221"}), names(find<QMenu>("N2")->actions()));
     EXPECT_EQ(QStringList({"N11", "N12"}), names(find<QMenu>("N111")->actions()));
@@ -129,6 +129,7 @@ TEST_F(MainWindowTest, MenuTreeHasItsPlacesAndTheExitShortcut) {
     EXPECT_EQ(QStringList({"N14", "N121"}), names(find<QMenu>("N3")->actions()));
     EXPECT_EQ(nullptr, item("N6")->menu());
     EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::Key_X), item("N5")->shortcut());
+    EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), item("N7")->shortcut());
 }
 
 TEST_F(MainWindowTest, MenuCaptionsReadAsBeforeWithOneMnemonicEachUniqueInItsPlace) {
@@ -137,6 +138,7 @@ TEST_F(MainWindowTest, MenuCaptionsReadAsBeforeWithOneMnemonicEachUniqueInItsPla
         const char* caption;
     } captions[] = {
         {"N1", "Файл"},
+        {"N7", "Копировать лист"},
         {"N5", "Выход"},
         {"N2", "Стартовые атрибуты"},
         {"N111", "Все по 1 (ТЛ1)"},
@@ -237,6 +239,22 @@ TEST_F(MainWindowTest, AttributeChangesAndLeavingTablesUpdateTheTotal) {
     leave();
     EXPECT_EQ((Lines{cp("А=5"), cp("Б=")}), table(8)->lines());
     EXPECT_EQ(totalof(25 + 15 - 10), total());
+}
+
+TEST_F(MainWindowTest, AnEmptiedFieldKeepsTheSumWhileTypedAndShowsAndCostsOneWhenLeft) {
+    showactive();
+    clickinto(spin(2));
+    retype("4");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(totalof(45), total());
+    clickinto(spin(2));
+    retype("");
+    EXPECT_EQ(totalof(45), total());
+    press(Qt::Key_Tab);
+    EXPECT_EQ("1", spin(2)->text());
+    EXPECT_EQ(u("Выносливость: значение 1, все по 1, прогрессирующая цена — 0 плюшек"),
+              spin(2)->toolTip());
+    EXPECT_EQ(totalof(0), total());
 }
 
 TEST_F(MainWindowTest, EmptiedLevelShowsTheConversionErrorAndKeepsTheTotal) {
@@ -383,21 +401,30 @@ TEST_F(MainWindowTest, TakenSkillsGoInAtTheCurrentRowAndTheSkillSumFollows) {
     EXPECT_EQ(totalof(2 + 12), total());
 }
 
-TEST_F(MainWindowTest, TakenFeatureIsAppendedAndCountsOnlyAfterLeavingTheTable) {
+TEST_F(MainWindowTest, TakenFeatureIsAppendedAndCountedAtOnceAsLeavingTheTableCounts) {
     showactive();
     takefeat("Хромота", "", -5);
+    EXPECT_EQ(totalof(-5), total());
     takefeat("Богатство", "замок", -10);
     EXPECT_EQ((std::vector<std::string>{"Label8", "Label8"}), dialog.sources);
     EXPECT_EQ((Lines{cp("Хромота=-5"), cp("Богатство (замок)=-10")}), table(8)->lines());
-    EXPECT_EQ(totalof(0), total());
-    clickcell(table(8), 0);
-    press(Qt::Key_Tab);
     EXPECT_EQ(totalof(-15), total());
 
+    // An edited price waits for the table to be left, or for the next take: a cancel is none.
+    clickcell(table(8), 0);
+    retype("x");
     dialog.next = [](AppState&) { return PickResult::Cancelled; };
     QTest::mouseClick(caption(8), Qt::LeftButton);
-    EXPECT_EQ(2u, table(8)->lines().size());
+    EXPECT_EQ((Lines{cp("Хромота=x"), cp("Богатство (замок)=-10")}), table(8)->lines());
     EXPECT_EQ(totalof(-15), total());
+    takefeat("Слава", "", 3);
+    EXPECT_EQ(cp("Хромота=0"), table(8)->lines()[0]);
+    EXPECT_EQ(totalof(-10 + 3), total());
+    // An emptied price stops the count, as it stops leaving the table.
+    clickcell(table(8), 0);
+    retype("");
+    takefeat("Враг", "", -7);
+    EXPECT_EQ(totalof(-7), total());
 }
 
 TEST_F(MainWindowTest, ArrowClickDuringAFailingRecountStepsOnceAndTheWindowWorksOn) {
