@@ -17,11 +17,13 @@
 #include "ui/encoding.h"
 #include "ui/errorbox.h"
 #include "ui/fonts.h"
+#include "ui/onscreen.h"
 #include "valuefield.h"
 
 namespace {
 
 constexpr int kFontHeight = 11;
+constexpr QSize kClientSize(513, 296);
 constexpr const char* kEditions[] = {"ТЛ1", "ТЛ2", "ТЛ1М"};
 
 // What a screen reader calls the list and the value field in each mode.
@@ -47,8 +49,10 @@ TForm2::TForm2(AppState& state, std::function<void()> countpoints, QWidget* pare
       logic_(state, *this, std::move(countpoints)) {
     setObjectName("TForm2");
     setFont(pixelfont(kFontHeight));
-    setFixedSize(513, 296);
+    setFixedSize(kClientSize);
     move(251, 134);
+    keeponscreen(this,
+                 [this](const QRect& area, const QMargins& frame) { fitscreen(area, frame); });
     createcontrols();
     placecontrols();
     connecthandlers();
@@ -118,6 +122,15 @@ void TForm2::connecthandlers() {
     });
     connect(ok_, &QPushButton::clicked, this, guard([this] { logic_.BitBtn1Click(); }));
     connect(cancel_, &QPushButton::clicked, this, guard([this] { logic_.BitBtn2Click(); }));
+}
+
+void TForm2::fitscreen(const QRect& area, const QMargins& frame) {
+    // Its size and place where they fit; on a screen too small for it, as large as the area.
+    const QRect outer = geometry().marginsAdded(frame);
+    const QRect fitting(outer.topLeft(), kClientSize.grownBy(frame).boundedTo(area.size()));
+    const QRect client = movedinside(fitting, area).marginsRemoved(frame);
+    setFixedSize(client.size());
+    if (client != geometry()) setGeometry(client);
 }
 
 PickResult TForm2::pick() {

@@ -4,8 +4,6 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
-#include <QScreen>
-#include <QWindow>
 #include <string>
 #include <vector>
 
@@ -22,6 +20,7 @@
 #include "ui/encoding.h"
 #include "ui/errorbox.h"
 #include "ui/fonts.h"
+#include "ui/onscreen.h"
 #include "ui/pickdialog.h"
 #include "valuelisteditor.h"
 
@@ -208,41 +207,16 @@ void TForm1::createmenu() {
 }
 
 void TForm1::placewindow() {
-    centre(QMargins());
+    centre(availablearea(this), QMargins());
+    keeponscreen(this, [this](const QRect& area, const QMargins& frame) { centre(area, frame); });
     // The first layout, before the window is ever shown.
     layout()->activate();
     guarded([this] { FormResize(); });
 }
 
-void TForm1::centre(const QMargins& frame) {
-    const QRect outer(QPoint(), kOuterSize);
-    const QRect screen = this->screen()->availableGeometry();
-    setGeometry(outer.translated(screen.center() - outer.center()).marginsRemoved(frame));
-}
-
-bool TForm1::event(QEvent* event) {
-    const bool handled = QMainWindow::event(event);
-    switch (event->type()) {
-        case QEvent::Show:
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::WindowActivate:
-            fitframe();
-            break;
-        default:
-            break;
-    }
-    return handled;
-}
-
-void TForm1::fitframe() {
-    // The outer size counts the window manager's frame, known only some events after the
-    // window is shown, once the manager has framed it; without a manager there is none.
-    if (framefitted_ || !isVisible() || windowHandle() == nullptr) return;
-    const QMargins frame = windowHandle()->frameMargins();
-    if (frame.isNull()) return;
-    framefitted_ = true;
-    centre(frame);
+void TForm1::centre(const QRect& area, const QMargins& frame) {
+    // The outer size counts the window manager's frame; the layout runs for what is left.
+    setGeometry(centredin(kOuterSize, area).marginsRemoved(frame));
 }
 
 void TForm1::MainMenu1Change() {
