@@ -146,6 +146,7 @@ public:
     std::vector<std::string> lines;
 
     void setlines(std::vector<std::string> newlines) override { lines = std::move(newlines); }
+    void showlines(std::vector<int>) override {}
     int selected() const override { return -1; }
     std::string linetext(int position) const override { throw listindexerror(position); }
     void setbounds(int, int) override {}
@@ -160,6 +161,8 @@ public:
     void setlabel2(const std::string&) override {}
     std::string label2() const override { return {}; }
     void setlisthint(const std::string&) override {}
+    std::string searchtext() const override { return {}; }
+    void clearsearch() override {}
     std::string promptspec(const std::string&, const std::string&) override { return {}; }
     void hidedialog() override {}
 

@@ -31,6 +31,7 @@ protected:
     bool event(QEvent* event) override {
         // Once its text scrolls, the box keeps the size given here; QMessageBox would size
         // itself to the whole text again on the next layout request.
+        // NOLINTNEXTLINE(bugprone-parent-virtual-call): passing over that resize is the point
         if (event->type() == QEvent::LayoutRequest && scrolls()) return QDialog::event(event);
         return QMessageBox::event(event);
     }
