@@ -5,24 +5,35 @@
 
 #include "ui/casefold.h"
 
-std::string foldcase(std::string_view text) {
+namespace {
+
+// Folds `text` into `out`, which has room for it.
+void foldinto(std::string_view text, char* out) {
     const auto& fold = cp1251fold();
-    std::string folded(text.size(), '\0');
-    std::ranges::transform(text, folded.begin(), [&fold](char byte) {
+    std::ranges::transform(text, out, [&fold](char byte) {
         return static_cast<char>(fold[static_cast<unsigned char>(byte)]);
     });
+}
+
+}  // namespace
+
+std::string foldcase(std::string_view text) {
+    std::string folded(text.size(), '\0');
+    foldinto(text, folded.data());
     return folded;
 }
 
-void LineSearch::clear() {
+void LineSearch::assign(const std::vector<std::string>& lines) {
     folded_.clear();
     starts_.assign(1, 0);
-}
-
-void LineSearch::add(std::string_view line) {
-    folded_ += foldcase(line);
-    folded_ += '\n';
-    starts_.push_back(folded_.size());
+    starts_.reserve(lines.size() + 1);
+    for (const std::string& line : lines) {
+        const std::size_t start = folded_.size();
+        folded_.resize(start + line.size() + 1);
+        foldinto(line, folded_.data() + start);
+        folded_.back() = '\n';
+        starts_.push_back(folded_.size());
+    }
 }
 
 std::vector<int> LineSearch::find(std::string_view text) const {

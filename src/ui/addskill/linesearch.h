@@ -10,8 +10,9 @@
 // without regard to case for Cyrillic and Latin letters, "ё" as "е".
 class LineSearch {
 public:
-    void clear();
-    void add(std::string_view line);
+    // The lines of a new opening. The buffers are kept from one opening to the next, so a
+    // large list does not fault in fresh pages each time.
+    void assign(const std::vector<std::string>& lines);
 
     // The positions of the lines that contain `text`, in list order; all of them for an
     // empty text.

@@ -103,8 +103,7 @@ void PickLogic::fillfeatures() {
 }
 
 void PickLogic::showfilled(std::vector<std::string> lines) {
-    search_.clear();
-    for (const std::string& line : lines) search_.add(line);
+    search_.assign(lines);
     view_.setlines(std::move(lines));
 }
 
