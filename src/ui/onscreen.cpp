@@ -32,15 +32,21 @@ public:
             case QEvent::Show:
                 // Restored by the window system: the player's place stands.
                 if (event->spontaneous()) break;
-                // A message box sizes itself in its own show handler, which runs after this.
-                framed_ = false;
+                // A message box sizes itself and a dialog places itself over its parent in
+                // their own show handlers, which run after this.
+                placed_ = false;
                 QMetaObject::invokeMethod(
-                    this, [this] { fit(); }, Qt::QueuedConnection);
+                    this, [this] { fit(window_->geometry()); }, Qt::QueuedConnection);
                 break;
             case QEvent::Move:
             case QEvent::Resize:
             case QEvent::WindowActivate:
-                if (!framed_ && !ownmargins(window_).isNull()) fit();
+                // While the window manager frames the window, its geometry and margins pass
+                // through passing values; they hold once it stands where it was put.
+                if (placed_ && !framed_ && window_->geometry() == intended_ &&
+                    !ownmargins(window_).isNull()) {
+                    fit(intended_);
+                }
                 break;
             default:
                 break;
@@ -49,14 +55,19 @@ public:
     }
 
 private:
-    void fit() {
+    void fit(const QRect& client) {
         if (!window_->isVisible()) return;
         framed_ = !ownmargins(window_).isNull();
-        place_(availablearea(window_), framemargins(window_));
+        intended_ = place_(client, availablearea(window_), framemargins(window_));
+        if (intended_ != window_->geometry()) window_->setGeometry(intended_);
+        placed_ = true;
     }
 
     QWidget* window_;
     PlaceWindow place_;
+    // Where the window was put when last placed, and whether its own frame was known then.
+    QRect intended_;
+    bool placed_ = false;
     bool framed_ = false;
 };
 
@@ -65,10 +76,8 @@ private:
 void keeponscreen(QWidget* window, PlaceWindow place) { new OnScreen(window, std::move(place)); }
 
 void keeponscreen(QWidget* window) {
-    keeponscreen(window, [window](const QRect& area, const QMargins& frame) {
-        const QRect outer = window->geometry().marginsAdded(frame);
-        const QRect inside = movedinside(outer, area);
-        if (inside != outer) window->setGeometry(inside.marginsRemoved(frame));
+    keeponscreen(window, [](const QRect& client, const QRect& area, const QMargins& frame) {
+        return movedinside(client.marginsAdded(frame), area).marginsRemoved(frame);
     });
 }
 

@@ -6,13 +6,14 @@
 
 class QWidget;
 
-// Places a top-level window given the available area of its screen (taskbars and panels left
-// out) and the margins of the window's frame, by setting the window's client geometry.
-using PlaceWindow = std::function<void(const QRect& area, const QMargins& frame)>;
+// Where a top-level window's client area goes, given where it is, the available area of its
+// screen (taskbars and panels left out) and the margins of the window's frame.
+using PlaceWindow =
+    std::function<QRect(const QRect& client, const QRect& area, const QMargins& frame)>;
 
-// Runs `place` each time `window` is shown, once it has sized itself, and once more when the
-// window manager has framed it: only then are the frame's margins known, and until then those
-// of the window it belongs to stand in for them.
+// Places `window` by `place` each time it is shown, once it has sized and placed itself, and
+// once more when the window manager has framed it: only then are the frame's margins known,
+// and until then those of the window it belongs to stand in for them.
 void keeponscreen(QWidget* window, PlaceWindow place);
 
 // The same, keeping the window where it is where its frame fits in the area and otherwise

@@ -53,8 +53,9 @@ TForm2::TForm2(AppState& state, std::function<void()> countpoints, QWidget* pare
     setFont(pixelfont(kFontHeight));
     setFixedSize(kClientSize);
     move(251, 134);
-    keeponscreen(this,
-                 [this](const QRect& area, const QMargins& frame) { fitscreen(area, frame); });
+    keeponscreen(this, [this](const QRect& client, const QRect& area, const QMargins& frame) {
+        return fitscreen(client, area, frame);
+    });
     createcontrols();
     placecontrols();
     connecthandlers();
@@ -135,13 +136,13 @@ void TForm2::connecthandlers() {
     connect(cancel_, &QPushButton::clicked, this, guard([this] { logic_.BitBtn2Click(); }));
 }
 
-void TForm2::fitscreen(const QRect& area, const QMargins& frame) {
+QRect TForm2::fitscreen(const QRect& client, const QRect& area, const QMargins& frame) {
     // Its size and place where they fit; on a screen too small for it, as large as the area.
-    const QRect outer = geometry().marginsAdded(frame);
-    const QRect fitting(outer.topLeft(), kClientSize.grownBy(frame).boundedTo(area.size()));
-    const QRect client = movedinside(fitting, area).marginsRemoved(frame);
-    setFixedSize(client.size());
-    if (client != geometry()) setGeometry(client);
+    const QSize outer = kClientSize.grownBy(frame).boundedTo(area.size());
+    const QRect fitted =
+        movedinside(QRect(client.marginsAdded(frame).topLeft(), outer), area).marginsRemoved(frame);
+    setFixedSize(fitted.size());
+    return fitted;
 }
 
 PickResult TForm2::pick() {

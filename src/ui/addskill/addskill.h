@@ -42,7 +42,7 @@ private:
     void createcontrols();
     void placecontrols();
     void connecthandlers();
-    void fitscreen(const QRect& area, const QMargins& frame);
+    QRect fitscreen(const QRect& client, const QRect& area, const QMargins& frame);
     // The accessible names of the list and the value field follow Label1's text.
     void namecontrols();
 

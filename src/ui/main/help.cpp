@@ -20,10 +20,10 @@ namespace {
 class HelpBox : public QMessageBox {
 public:
     explicit HelpBox(QWidget* parent) : QMessageBox(parent) {
-        keeponscreen(this, [this](const QRect& area, const QMargins& frame) {
+        keeponscreen(this, [this](const QRect&, const QRect& area, const QMargins& frame) {
             const QRect room = area.marginsRemoved(frame);
             if (height() > room.height()) scrolltext(room);
-            setGeometry(centredin(size().grownBy(frame), area).marginsRemoved(frame));
+            return centredin(size().grownBy(frame), area).marginsRemoved(frame);
         });
     }
 

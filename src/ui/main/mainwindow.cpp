@@ -96,6 +96,11 @@ QString tabledescription(std::size_t block) {
     return QString::fromUtf8("Insert открывает ") + choicename(block);
 }
 
+// The outer size counts the window manager's frame; the layout runs for what is left.
+QRect centred(const QRect& /*client*/, const QRect& area, const QMargins& frame) {
+    return centredin(kOuterSize, area).marginsRemoved(frame);
+}
+
 // A tooltip that assistive tools read too; they hear of it only when it changes.
 void explain(QWidget* widget, const QString& text) {
     if (widget->toolTip() != text) widget->setToolTip(text);
@@ -207,16 +212,11 @@ void TForm1::createmenu() {
 }
 
 void TForm1::placewindow() {
-    centre(availablearea(this), QMargins());
-    keeponscreen(this, [this](const QRect& area, const QMargins& frame) { centre(area, frame); });
+    setGeometry(centred(QRect(), availablearea(this), QMargins()));
+    keeponscreen(this, centred);
     // The first layout, before the window is ever shown.
     layout()->activate();
     guarded([this] { FormResize(); });
-}
-
-void TForm1::centre(const QRect& area, const QMargins& frame) {
-    // The outer size counts the window manager's frame; the layout runs for what is left.
-    setGeometry(centredin(kOuterSize, area).marginsRemoved(frame));
 }
 
 void TForm1::MainMenu1Change() {

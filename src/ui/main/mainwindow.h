@@ -41,7 +41,6 @@ private:
     void explainrows();
     void settaborder();
     void placewindow();
-    void centre(const QRect& area, const QMargins& frame);
 
     void MainMenu1Change();
     void FormCreate(const std::filesystem::path& catalogues);
