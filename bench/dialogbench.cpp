@@ -19,11 +19,11 @@
 #include "sheet/w1251.h"
 #include "timing.h"
 #include "ui/addskill/addskill.h"
+#include "ui/addskill/casefold.h"
 #include "ui/addskill/linelist.h"
 #include "ui/addskill/linesearch.h"
 #include "ui/addskill/picklines.h"
 #include "ui/addskill/picklogic.h"
-#include "ui/casefold.h"
 #include "ui/encoding.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "ui/casefold.h"
+#include "casefold.h"
 
 namespace {
 

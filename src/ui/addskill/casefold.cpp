@@ -3,7 +3,7 @@
 #include <QString>
 #include <string>
 
-#include "encoding.h"
+#include "ui/encoding.h"
 
 namespace {
 
