@@ -385,6 +385,7 @@ private:
 template <typename Filter>
 std::vector<std::string> linesat(const Filter& filter, const std::vector<int>& positions) {
     std::vector<std::string> out;
+    out.reserve(positions.size());
     for (const int position : positions) out.push_back(filter.lines()[position]);
     return out;
 }

@@ -28,7 +28,7 @@ QRect area(const QWidget* window) { return window->screen()->availableGeometry()
 bool inside(const QWidget* window) { return area(window).contains(window->frameGeometry()); }
 
 // Once the next modal window is up and placed, checks it and hands it to `then`.
-void whenplaced(std::function<void(QWidget*)> then) {
+void whenplaced(const std::function<void(QWidget*)>& then) {
     QWidget* const before = QApplication::activeModalWidget();
     QTimer::singleShot(0, [before, then] {
         QWidget* modal = nullptr;
@@ -102,7 +102,7 @@ TEST(ScreenFit, EveryWindowLiesInsideItsScreen) {
         EXPECT_TRUE(box->rect().contains(QRect(ok->mapTo(box, QPoint()), ok->size())));
         QTest::mouseClick(ok, Qt::LeftButton);
     });
-    QAction* help = form.findChild<QAction*>("N6");
+    auto* help = form.findChild<QAction*>("N6");
     QTest::mouseClick(form.menuBar(), Qt::LeftButton, {},
                       form.menuBar()->actionGeometry(help).center());
 }
