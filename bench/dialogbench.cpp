@@ -3,7 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
@@ -13,11 +16,15 @@
 
 #include "catalogue/readers.h"
 #include "cataloguegen.h"
+#include "sheet/w1251.h"
 #include "timing.h"
 #include "ui/addskill/addskill.h"
+#include "ui/addskill/casefold.h"
 #include "ui/addskill/linelist.h"
+#include "ui/addskill/linesearch.h"
 #include "ui/addskill/picklines.h"
 #include "ui/addskill/picklogic.h"
+#include "ui/encoding.h"
 
 namespace {
 
@@ -140,12 +147,15 @@ std::vector<std::string> buildlines(const AppState& state, const Listing& listin
     return lines;
 }
 
-// A window that only keeps the lines it is given.
+// A window that only keeps the lines it is given, and which of them show.
 class LineKeeper : public PickView {
 public:
     std::vector<std::string> lines;
+    std::vector<int> shown;
+    std::string search;
 
     void setlines(std::vector<std::string> newlines) override { lines = std::move(newlines); }
+    void showlines(std::vector<int> positions) override { shown = std::move(positions); }
     int selected() const override { return -1; }
     std::string linetext(int position) const override { throw listindexerror(position); }
     void setbounds(int, int) override {}
@@ -160,6 +170,8 @@ public:
     void setlabel2(const std::string&) override {}
     std::string label2() const override { return {}; }
     void setlisthint(const std::string&) override {}
+    std::string searchtext() const override { return search; }
+    void clearsearch() override { search.clear(); }
     std::string promptspec(const std::string&, const std::string&) override { return {}; }
     void hidedialog() override {}
 
@@ -273,9 +285,182 @@ void registerfamily(const std::string& view) {
     }
 }
 
+// Typing into the search field over 200,000 feature lines, nothing taken: one keystroke at a
+// time "о", "р", "у", "ж", then Escape, which shows every line again. Each keystroke is set
+// against a plain scan of the same lines for the text the field then holds.
+constexpr std::size_t kFilterLines = 200'000;
+constexpr auto kTyped = w1251("оруж");
+
+AppState& filterscene() {
+    static const std::unique_ptr<AppState> state = [] {
+        auto made = std::make_unique<AppState>();
+        readfeats(made->catalogue, generatedlines(featsbytes, kFilterLines));
+        made->picksource = "Label8";
+        return made;
+    }();
+    return *state;
+}
+
+// The baseline: each line folded into a buffer, then searched for the folded text.
+std::vector<int> scan(const std::vector<std::string>& lines, std::string_view typed) {
+    const auto& fold = cp1251fold();
+    const std::string needle = foldcase(typed);
+    std::vector<int> found;
+    std::string folded;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        folded.resize(line.size());
+        for (std::size_t b = 0; b < line.size(); ++b)
+            folded[b] = static_cast<char>(fold[static_cast<unsigned char>(line[b])]);
+        if (folded.find(needle) != std::string::npos) found.push_back(static_cast<int>(i));
+    }
+    return found;
+}
+
+class LogicFilter {
+public:
+    explicit LogicFilter(AppState& state) : logic_(state, view_, {}) { logic_.FormShow(); }
+    const std::vector<std::string>& lines() const { return view_.lines; }
+    void type(std::size_t typed) {
+        view_.search.assign(std::string_view(kTyped).substr(0, typed));
+        logic_.Edit1Change();
+    }
+    void escape() {
+        view_.search.clear();
+        logic_.Edit1Change();
+    }
+    std::vector<std::string> shown() const {
+        std::vector<std::string> out;
+        for (const int position : view_.shown) out.push_back(view_.lines[position]);
+        return out;
+    }
+
+private:
+    LineKeeper view_;
+    PickLogic logic_;
+};
+
+// The real dialog, shown offscreen: a keystroke is a key event to the search field, then the
+// events it leaves (the list's layout and painting) run.
+class DialogFilter {
+public:
+    explicit DialogFilter(AppState& state) : dialog_(state, {}) {
+        dialog_.FormShow();
+        dialog_.show();
+        QCoreApplication::processEvents();
+        list_ = dialog_.findChild<LineList*>("ListBox1");
+        field_ = dialog_.findChild<QLineEdit*>("Edit1");
+        if (list_ == nullptr || field_ == nullptr) throw std::runtime_error("no ListBox1 or Edit1");
+        for (int row = 0; row < list_->model()->rowCount(); ++row)
+            lines_.push_back(list_->linetext(row));
+    }
+    const std::vector<std::string>& lines() const { return lines_; }
+    void type(std::size_t typed) {
+        const QChar c = fromcp1251(std::string_view(kTyped).substr(typed - 1, 1))[0];
+        key(static_cast<Qt::Key>(c.toUpper().unicode()), QString(c));
+    }
+    void escape() { key(Qt::Key_Escape, {}); }
+    std::vector<std::string> shown() const {
+        std::vector<std::string> out;
+        for (int row = 0; row < list_->model()->rowCount(); ++row)
+            out.push_back(tocp1251(list_->model()->index(row, 0).data().toString()));
+        return out;
+    }
+
+private:
+    void key(Qt::Key key, const QString& text) {
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, key, Qt::NoModifier, text);
+            QCoreApplication::sendEvent(field_, &event);
+        }
+        QCoreApplication::processEvents();
+    }
+
+    TForm2 dialog_;
+    LineList* list_ = nullptr;
+    QLineEdit* field_ = nullptr;
+    std::vector<std::string> lines_;
+};
+
+template <typename Filter>
+std::vector<std::string> linesat(const Filter& filter, const std::vector<int>& positions) {
+    std::vector<std::string> out;
+    out.reserve(positions.size());
+    for (const int position : positions) out.push_back(filter.lines()[position]);
+    return out;
+}
+
+// Each keystroke beside the scan for the text it leaves, alternating which goes first.
+// Counters: the keystroke with the highest median ratio, and the slowest median keystroke.
+template <typename Filter>
+void filterbenchmark(benchmark::State& bstate) {
+    try {
+        AppState& state = filterscene();
+        Filter filter(state);
+        if (filter.lines().size() != kFilterLines)
+            throw std::runtime_error("the dialog lists another number of lines");
+        const std::size_t keys = std::string_view(kTyped).size() + 1;
+        std::vector<std::vector<double>> times(keys), scans(keys), ratios(keys);
+        std::size_t matched = 0;
+        for (auto _ : bstate) {
+            double round = 0;
+            for (std::size_t k = 0; k < keys; ++k) {
+                const bool escape = k + 1 == keys;
+                const std::string_view text =
+                    std::string_view(kTyped).substr(0, escape ? 0 : k + 1);
+                std::vector<int> found;
+                double key = 0;
+                double scanned = 0;
+                const auto press = [&] {
+                    key = timed([&] { escape ? filter.escape() : filter.type(k + 1); });
+                };
+                const auto lookup = [&] {
+                    scanned = timed([&] { found = scan(filter.lines(), text); });
+                };
+                if (ratios[k].size() % 2 == 0) {
+                    press();
+                    lookup();
+                } else {
+                    lookup();
+                    press();
+                }
+                if (filter.shown() != linesat(filter, found))
+                    throw std::runtime_error("the dialog shows other lines than the scan finds");
+                if (k + 2 == keys) matched = found.size();
+                times[k].push_back(key);
+                scans[k].push_back(scanned);
+                ratios[k].push_back(key / scanned);
+                round += key;
+            }
+            bstate.SetIterationTime(round);
+        }
+        std::size_t worst = 0;
+        double slowest = 0;
+        for (std::size_t k = 0; k < keys; ++k) {
+            if (median(ratios[k]) > median(ratios[worst])) worst = k;
+            slowest = std::max(slowest, median(times[k]));
+        }
+        for (std::size_t k = 0; k < keys; ++k)
+            bstate.counters["key" + std::to_string(k + 1) + "_ms"] = median(times[k]) * 1e3;
+        bstate.counters["x_scan"] = median(ratios[worst]);
+        bstate.counters["worst_key"] = static_cast<double>(worst + 1);
+        bstate.counters["key_ms"] = slowest * 1e3;
+        bstate.counters["scan_ms"] = median(scans[worst]) * 1e3;
+        bstate.counters["lines"] = static_cast<double>(kFilterLines);
+        bstate.counters["matched"] = static_cast<double>(matched);
+    } catch (const std::exception& error) {
+        bstate.SkipWithError(error.what());
+    }
+}
+
 }  // namespace
 
 void registerdialogbenchmarks() {
     registerfamily<LogicOpening>("logic");
     registerfamily<DialogOpening>("qt");
+    for (const auto& [name, run] : {std::pair{"FilterDialog/logic", &filterbenchmark<LogicFilter>},
+                                    std::pair{"FilterDialog/qt", &filterbenchmark<DialogFilter>}}) {
+        benchmark::RegisterBenchmark(name, run)->UseManualTime()->Iterations(20)->Unit(
+            benchmark::kMillisecond);
+    }
 }

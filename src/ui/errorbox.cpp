@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "encoding.h"
+#include "onscreen.h"
 
 QString apptitle() {
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
@@ -22,5 +23,6 @@ QString errortext(std::string_view message) {
 void showerror(std::string_view message) {
     QMessageBox box(QMessageBox::Critical, apptitle(), errortext(message), QMessageBox::Ok,
                     QApplication::activeWindow());
+    keeponscreen(&box);
     box.exec();
 }

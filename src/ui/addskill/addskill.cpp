@@ -7,21 +7,25 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
 
 #include "linelist.h"
+#include "searchfield.h"
 #include "specprompt.h"
 #include "ui/encoding.h"
 #include "ui/errorbox.h"
 #include "ui/fonts.h"
+#include "ui/onscreen.h"
 #include "valuefield.h"
 
 namespace {
 
 constexpr int kFontHeight = 11;
+constexpr QSize kClientSize(513, 296);
 constexpr const char* kEditions[] = {"ТЛ1", "ТЛ2", "ТЛ1М"};
 
 // What a screen reader calls the list and the value field in each mode.
@@ -47,8 +51,11 @@ TForm2::TForm2(AppState& state, std::function<void()> countpoints, QWidget* pare
       logic_(state, *this, std::move(countpoints)) {
     setObjectName("TForm2");
     setFont(pixelfont(kFontHeight));
-    setFixedSize(513, 296);
+    setFixedSize(kClientSize);
     move(251, 134);
+    keeponscreen(this, [this](const QRect& client, const QRect& area, const QMargins& frame) {
+        return fitscreen(client, area, frame);
+    });
     createcontrols();
     placecontrols();
     connecthandlers();
@@ -56,6 +63,7 @@ TForm2::TForm2(AppState& state, std::function<void()> countpoints, QWidget* pare
 }
 
 void TForm2::createcontrols() {
+    search_ = new SearchField(this);
     list_ = new LineList(this);
     spin_ = new ValueField(this);
     spin_->setRange(1, 5);
@@ -88,8 +96,12 @@ void TForm2::placecontrols() {
         QRect rect;
         int fontheight;
     };
+    // The search field sits above the list, which gives up the field's height.
+    search_->setFont(pixelfont(kFontHeight));
+    const int field = search_->sizeHint().height();
     const Place places[] = {
-        {list_, "ListBox1", {16, 16, 353, 273}, kFontHeight},
+        {search_, "Edit1", {16, 16, 353, field}, kFontHeight},
+        {list_, "ListBox1", {16, 16 + field, 353, 273 - field}, kFontHeight},
         {spin_, "SpinEdit1", {376, 192, 65, 34}, 19},
         {label1_, "Label1", {376, 144, 64, 20}, 16},
         {label2_, "Label2", {376, 168, 55, 20}, 16},
@@ -103,8 +115,8 @@ void TForm2::placecontrols() {
         place.widget->setFont(pixelfont(place.fontheight));
     }
     QWidget* const order[] = {
-        list_, spin_,  editions_->button(0), editions_->button(1), editions_->button(2),
-        ok_,   cancel_};
+        search_, list_,  spin_, editions_->button(0), editions_->button(1), editions_->button(2),
+        ok_,     cancel_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
@@ -116,8 +128,21 @@ void TForm2::connecthandlers() {
     connect(editions_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) guarded([this] { logic_.RadioGroup1Click(); });
     });
+    connect(search_, &QLineEdit::textChanged, this, guard([this] { logic_.Edit1Change(); }));
+    connect(search_, &SearchField::tolist, list_, &LineList::selectfirst);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, search_,
+            [this] { search_->setFocus(Qt::ShortcutFocusReason); });
     connect(ok_, &QPushButton::clicked, this, guard([this] { logic_.BitBtn1Click(); }));
     connect(cancel_, &QPushButton::clicked, this, guard([this] { logic_.BitBtn2Click(); }));
+}
+
+QRect TForm2::fitscreen(const QRect& client, const QRect& area, const QMargins& frame) {
+    // Its size and place where they fit; on a screen too small for it, as large as the area.
+    const QSize outer = kClientSize.grownBy(frame).boundedTo(area.size());
+    const QRect fitted =
+        movedinside(QRect(client.marginsAdded(frame).topLeft(), outer), area).marginsRemoved(frame);
+    setFixedSize(fitted.size());
+    return fitted;
 }
 
 PickResult TForm2::pick() {
@@ -146,6 +171,8 @@ void TForm2::hideEvent(QHideEvent* event) {
 }
 
 void TForm2::setlines(std::vector<std::string> lines) { list_->setlines(std::move(lines)); }
+
+void TForm2::showlines(std::vector<int> positions) { list_->showlines(std::move(positions)); }
 
 int TForm2::selected() const { return list_->selected(); }
 
@@ -191,6 +218,10 @@ void TForm2::setlabel2(const std::string& text) { setlabeltext(label2_, text); }
 std::string TForm2::label2() const { return tocp1251(label2_->text()); }
 
 void TForm2::setlisthint(const std::string& text) { list_->setToolTip(fromcp1251(text)); }
+
+std::string TForm2::searchtext() const { return tocp1251(search_->text()); }
+
+void TForm2::clearsearch() { search_->clear(); }
 
 std::string TForm2::promptspec(const std::string& caption, const std::string& prompt) {
     return tocp1251(SpecPrompt::ask(this, fromcp1251(caption), fromcp1251(prompt)));

@@ -15,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class LineList;
+class SearchField;
 class ValueField;
 
 // The selection dialog: created once, hidden between openings. pick() opens it modally
@@ -41,10 +42,12 @@ private:
     void createcontrols();
     void placecontrols();
     void connecthandlers();
+    QRect fitscreen(const QRect& client, const QRect& area, const QMargins& frame);
     // The accessible names of the list and the value field follow Label1's text.
     void namecontrols();
 
     void setlines(std::vector<std::string> lines) override;
+    void showlines(std::vector<int> positions) override;
     int selected() const override;
     std::string linetext(int position) const override;
     void setbounds(int lower, int upper) override;
@@ -59,9 +62,12 @@ private:
     void setlabel2(const std::string& text) override;
     std::string label2() const override;
     void setlisthint(const std::string& text) override;
+    std::string searchtext() const override;
+    void clearsearch() override;
     std::string promptspec(const std::string& caption, const std::string& prompt) override;
     void hidedialog() override;
 
+    SearchField* search_;
     LineList* list_;
     ValueField* spin_;
     QLabel* label1_;

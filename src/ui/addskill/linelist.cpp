@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
+#include <algorithm>
+#include <numeric>
 #include <utility>
 
 #include "pickview.h"
@@ -14,24 +16,43 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     void setlines(std::vector<std::string> lines) {
+        std::vector<int> all(lines.size());
+        std::iota(all.begin(), all.end(), 0);
         beginResetModel();
         lines_ = std::move(lines);
+        shown_ = std::move(all);
+        endResetModel();
+    }
+    void showlines(std::vector<int> positions) {
+        beginResetModel();
+        shown_ = std::move(positions);
         endResetModel();
     }
     const std::vector<std::string>& lines() const { return lines_; }
 
+    int position(int row) const { return shown_[static_cast<std::size_t>(row)]; }
+    // The row that shows `position`, -1 where it does not show.
+    int row(int position) const {
+        const auto found = std::lower_bound(shown_.begin(), shown_.end(), position);
+        return found != shown_.end() && *found == position
+                   ? static_cast<int>(found - shown_.begin())
+                   : -1;
+    }
+
     int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+        return parent.isValid() ? 0 : static_cast<int>(shown_.size());
     }
 
     // Lines are converted only when shown.
     QVariant data(const QModelIndex& index, int role) const override {
         if (role != Qt::DisplayRole || !index.isValid()) return {};
-        return fromcp1251(lines_[static_cast<std::size_t>(index.row())]);
+        return fromcp1251(lines_[static_cast<std::size_t>(position(index.row()))]);
     }
 
 private:
     std::vector<std::string> lines_;
+    // The positions of the lines shown, row by row.
+    std::vector<int> shown_;
 };
 
 namespace {
@@ -62,9 +83,29 @@ void LineList::setlines(std::vector<std::string> lines) {
     scrollToTop();
 }
 
+void LineList::showlines(std::vector<int> positions) {
+    const int kept = selected();
+    model_->showlines(std::move(positions));
+    const int row = kept < 0 ? -1 : model_->row(kept);
+    if (row < 0) {
+        scrollToTop();
+        return;
+    }
+    const QModelIndex line = model_->index(row, 0);
+    selectionModel()->setCurrentIndex(line, QItemSelectionModel::ClearAndSelect);
+    scrollTo(line);
+}
+
+bool LineList::selectfirst() {
+    if (model_->rowCount() == 0) return false;
+    setFocus(Qt::OtherFocusReason);
+    selectionModel()->setCurrentIndex(model_->index(0, 0), QItemSelectionModel::ClearAndSelect);
+    return true;
+}
+
 int LineList::selected() const {
     const QModelIndexList rows = selectionModel()->selectedIndexes();
-    return rows.isEmpty() ? -1 : rows.front().row();
+    return rows.isEmpty() ? -1 : model_->position(rows.front().row());
 }
 
 std::string LineList::linetext(int position) const {

@@ -58,6 +58,7 @@ void PickLogic::FormShow() {
     result_ = PickResult::Open;
     hidden_ = false;
     entries_.clear();
+    view_.clearsearch();
     view_.setlines({});
     const int source = sourcenumber(state_.picksource);
     const ModeTexts& mode = source == kFeatSource ? kFeatMode : kSkillMode;
@@ -85,7 +86,7 @@ void PickLogic::fillskills(int attr) {
     std::vector<std::string> lines;
     lines.reserve(entries_.size());
     for (const std::size_t i : entries_) lines.push_back(skillline(skills[i]));
-    view_.setlines(std::move(lines));
+    showfilled(std::move(lines));
 }
 
 void PickLogic::fillfeatures() {
@@ -98,8 +99,15 @@ void PickLogic::fillfeatures() {
     std::vector<std::string> lines;
     lines.reserve(entries_.size());
     for (const std::size_t i : entries_) lines.push_back(featline(feats[i]));
+    showfilled(std::move(lines));
+}
+
+void PickLogic::showfilled(std::vector<std::string> lines) {
+    search_.assign(lines);
     view_.setlines(std::move(lines));
 }
+
+void PickLogic::Edit1Change() { view_.showlines(search_.find(view_.searchtext())); }
 
 bool PickLogic::skillmode() const { return view_.label1() == std::string_view(kLevel); }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "linesearch.h"
 #include "pickview.h"
 #include "sheet/appstate.h"
 #include "ui/pickdialog.h"
@@ -17,6 +18,8 @@ public:
     PickLogic(AppState& state, PickView& view, std::function<void()> countpoints);
 
     void FormShow();
+    // The search field's text changed: the lines that contain it show, the others hide.
+    void Edit1Change();
     void ListBox1Click();
     void ListBox1DblClick();
     void RadioGroup1Click();
@@ -34,6 +37,7 @@ private:
     bool skillmode() const;
     void fillskills(int attr);
     void fillfeatures();
+    void showfilled(std::vector<std::string> lines);
     // Appends the entry of the selected line; false when it has an empty name.
     bool take();
     void takeskill(std::size_t entry);
@@ -46,6 +50,7 @@ private:
     PickView& view_;
     std::function<void()> countpoints_;
     std::vector<std::size_t> entries_;
+    LineSearch search_;
     PickResult result_ = PickResult::Open;
     bool hidden_ = true;
 };

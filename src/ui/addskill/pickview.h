@@ -14,8 +14,11 @@ class PickView {
 public:
     virtual ~PickView() = default;
 
-    // Replaces every line of the list; afterwards no line is selected.
+    // Replaces every line of the list; afterwards no line is selected and every line shows.
+    // Positions count the lines given here, whichever of them show.
     virtual void setlines(std::vector<std::string> lines) = 0;
+    // Shows only the lines at `positions`, in list order.
+    virtual void showlines(std::vector<int> positions) = 0;
     // The selected position, -1 for none.
     virtual int selected() const = 0;
     // Throws listindexerror(position) for a position that holds no line.
@@ -39,6 +42,10 @@ public:
     virtual void setlabel2(const std::string& text) = 0;
     virtual std::string label2() const = 0;
     virtual void setlisthint(const std::string& text) = 0;
+
+    // The search field above the list.
+    virtual std::string searchtext() const = 0;
+    virtual void clearsearch() = 0;
 
     // The modal one-line prompt of at most kSpecLimit characters: the typed text on OK,
     // empty on Cancel or close.

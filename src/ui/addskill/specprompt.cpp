@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "pickview.h"
+#include "ui/onscreen.h"
 
 SpecPrompt::SpecPrompt(const QString& caption, const QString& prompt, QWidget* parent)
     : QDialog(parent), edit_(new QLineEdit(this)), hint_(new QLabel(this)) {
@@ -33,6 +34,8 @@ SpecPrompt::SpecPrompt(const QString& caption, const QString& prompt, QWidget* p
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     edit_->setMinimumWidth(320);
+
+    keeponscreen(this);
 
     connect(edit_, &QLineEdit::inputRejected, this, &SpecPrompt::refused);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

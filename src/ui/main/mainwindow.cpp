@@ -6,8 +6,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QScreen>
-#include <QWindow>
 #include <string>
 #include <vector>
 
@@ -25,6 +23,7 @@
 #include "ui/encoding.h"
 #include "ui/errorbox.h"
 #include "ui/fonts.h"
+#include "ui/onscreen.h"
 #include "ui/pickdialog.h"
 #include "valuelisteditor.h"
 
@@ -98,6 +97,11 @@ QString captiondescription(std::size_t caption) {
 
 QString tabledescription(std::size_t block) {
     return QString::fromUtf8("Insert открывает ") + choicename(block);
+}
+
+// The outer size counts the window manager's frame; the layout runs for what is left.
+QRect centred(const QRect& /*client*/, const QRect& area, const QMargins& frame) {
+    return centredin(kOuterSize, area).marginsRemoved(frame);
 }
 
 // A tooltip that assistive tools read too; they hear of it only when it changes.
@@ -212,41 +216,11 @@ void TForm1::createmenu() {
 }
 
 void TForm1::placewindow() {
-    centre(QMargins());
+    setGeometry(centred(QRect(), availablearea(this), QMargins()));
+    keeponscreen(this, centred);
     // The first layout, before the window is ever shown.
     layout()->activate();
     guarded([this] { FormResize(); });
-}
-
-void TForm1::centre(const QMargins& frame) {
-    const QRect outer(QPoint(), kOuterSize);
-    const QRect screen = this->screen()->availableGeometry();
-    setGeometry(outer.translated(screen.center() - outer.center()).marginsRemoved(frame));
-}
-
-bool TForm1::event(QEvent* event) {
-    const bool handled = QMainWindow::event(event);
-    switch (event->type()) {
-        case QEvent::Show:
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::WindowActivate:
-            fitframe();
-            break;
-        default:
-            break;
-    }
-    return handled;
-}
-
-void TForm1::fitframe() {
-    // The outer size counts the window manager's frame, known only some events after the
-    // window is shown, once the manager has framed it; without a manager there is none.
-    if (framefitted_ || !isVisible() || windowHandle() == nullptr) return;
-    const QMargins frame = windowHandle()->frameMargins();
-    if (frame.isNull()) return;
-    framefitted_ = true;
-    centre(frame);
 }
 
 void TForm1::MainMenu1Change() {

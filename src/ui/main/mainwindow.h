@@ -33,9 +33,6 @@ public:
     void countpoints();
     void skillcount();
 
-protected:
-    bool event(QEvent* event) override;
-
 private:
     void createcaptions();
     void createspinfields();
@@ -44,8 +41,6 @@ private:
     void explainrows();
     void settaborder();
     void placewindow();
-    void centre(const QMargins& frame);
-    void fitframe();
 
     void MainMenu1Change();
     void FormCreate(const std::filesystem::path& catalogues);
@@ -70,7 +65,6 @@ private:
     std::array<SpinField*, 7> spins_{};
     std::array<ValueListEditor*, 8> tables_{};
     MainMenu menu_;
-    bool framefitted_ = false;
     // The row tooltips' index of the taken skills, built again only after a take.
     std::optional<TakenIndex> takenindex_;
     std::size_t indexed_ = 0;

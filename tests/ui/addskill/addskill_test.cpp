@@ -99,11 +99,16 @@ TEST_F(TForm2Test, ControlsSitAtTheirPlacesWithTheirFonts) {
         QRect rect;
         int fontheight;
     };
+    auto* search = child<QLineEdit>("Edit1");
+    const int field = search->height();
+    EXPECT_GT(field, 0);
+    EXPECT_EQ(QString::fromUtf8("Поиск"), search->placeholderText());
+    EXPECT_EQ(QString::fromUtf8("Поиск"), search->accessibleName());
     const Case cases[] = {
-        {"ListBox1", {16, 16, 353, 273}, 11},     {"SpinEdit1", {376, 192, 65, 34}, 19},
-        {"Label1", {376, 144, 64, 20}, 16},       {"Label2", {376, 168, 55, 20}, 16},
-        {"RadioGroup1", {376, 32, 121, 105}, 11}, {"BitBtn1", {376, 232, 129, 25}, 11},
-        {"BitBtn2", {376, 264, 129, 25}, 11},
+        {"Edit1", {16, 16, 353, field}, 11},   {"ListBox1", {16, 16 + field, 353, 273 - field}, 11},
+        {"SpinEdit1", {376, 192, 65, 34}, 19}, {"Label1", {376, 144, 64, 20}, 16},
+        {"Label2", {376, 168, 55, 20}, 16},    {"RadioGroup1", {376, 32, 121, 105}, 11},
+        {"BitBtn1", {376, 232, 129, 25}, 11},  {"BitBtn2", {376, 264, 129, 25}, 11},
     };
     for (const Case& c : cases) {
         const QWidget* widget = child<QWidget>(c.name);
@@ -176,13 +181,13 @@ TEST_F(TForm2Test, EachModeShowsItsTexts) {
     EXPECT_TRUE(skills.fits && feats.fits);
 }
 
-TEST_F(TForm2Test, TabGoesThroughListValueEditionsAndButtons) {
-    const std::set<QString> controls = {"ListBox1", "SpinEdit1", "RadioGroup1", "BitBtn1",
-                                        "BitBtn2"};
+TEST_F(TForm2Test, TabGoesThroughListValueEditionsButtonsAndSearch) {
+    const std::set<QString> controls = {"Edit1",       "ListBox1", "SpinEdit1",
+                                        "RadioGroup1", "BitBtn1",  "BitBtn2"};
     QStringList visited;
     pick("Label8", [&] {
         clickline(0);
-        for (int step = 0; step < 7; ++step) {
+        for (int step = 0; step < 8; ++step) {
             QWidget* widget = QApplication::focusWidget();
             while (widget != nullptr && !controls.contains(widget->objectName())) {
                 widget = widget->parentWidget();
@@ -193,8 +198,8 @@ TEST_F(TForm2Test, TabGoesThroughListValueEditionsAndButtons) {
         }
         press("BitBtn2");
     });
-    EXPECT_EQ("ListBox1 SpinEdit1 RadioGroup1 BitBtn1 BitBtn2 ListBox1",
-              visited.mid(0, 6).join(' '));
+    EXPECT_EQ("ListBox1 SpinEdit1 RadioGroup1 BitBtn1 BitBtn2 Edit1 ListBox1",
+              visited.mid(0, 7).join(' '));
 }
 
 TEST_F(TForm2Test, EscapeLeavesItOpenCancelAndCloseBoxEndIt) {
@@ -318,6 +323,39 @@ TEST_F(TForm2Test, SelectingALineProposesThePriceOfItsOwnFeature) {
     EXPECT_EQ(10, second);
     EXPECT_EQ(30, edition);
     EXPECT_EQ(60, shifted);
+}
+
+TEST_F(TForm2Test, SearchFieldTakesTheKeysFromCtrlFToTheLineTaken) {
+    const auto focus = [] { return QApplication::focusWidget(); };
+    // Key by key, as a Russian keyboard layout gives them.
+    const auto type = [&](const char* utf8) {
+        for (const QChar c : QString::fromUtf8(utf8)) {
+            const auto key = static_cast<Qt::Key>(c.toUpper().unicode());
+            QTest::sendKeyEvent(QTest::Click, focus(), key, QString(c), Qt::NoModifier);
+        }
+    };
+    QLineEdit* search = nullptr;
+    int hurdlesonly = 0, bothagain = 0;
+    const PickResult result = pick("Label3", [&] {
+        search = child<QLineEdit>("Edit1");
+        QTest::keyClick(focus(), Qt::Key_F, Qt::ControlModifier);
+        ASSERT_EQ(search, focus());
+        type("ПРЕПЯТ");
+        hurdlesonly = list()->model()->rowCount();
+        QTest::keyClick(focus(), Qt::Key_Escape);
+        bothagain = list()->model()->rowCount();
+        EXPECT_TRUE(search->text().isEmpty());
+        type("бег с");
+        QTest::keyClick(focus(), Qt::Key_Down);
+        ASSERT_EQ(list(), focus());
+        // The first line shown, the second of the list, is selected: Enter takes it.
+        QTest::keyClick(focus(), Qt::Key_Return);
+    });
+    EXPECT_EQ(1, hurdlesonly);
+    EXPECT_EQ(2, bothagain);
+    EXPECT_EQ(PickResult::Taken, result);
+    ASSERT_EQ(1u, state.takenskills.size());
+    EXPECT_EQ(kHurdles, state.takenskills[0].name);
 }
 
 TEST_F(TForm2Test, DoubleClickOnNoLineShowsTheIndexError) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <numeric>
 #include <string>
 #include <utility>
 #include <vector>
@@ -9,10 +10,13 @@
 #include "ui/addskill/pickview.h"
 
 // A window that only remembers: the value field clamps like the real one, hiding reports
-// to `onhide` as the window system's hide event would.
+// to `onhide` as the window system's hide event would. `selection` is a position in the
+// whole list, as the real list reports the line picked among those shown.
 class FakePickView : public PickView {
 public:
     std::vector<std::string> lines;
+    std::vector<int> shown;
+    std::string search;
     int selection = -1;
     int lower = 1;
     int upper = 5;
@@ -27,8 +31,11 @@ public:
 
     void setlines(std::vector<std::string> newlines) override {
         lines = std::move(newlines);
+        shown.resize(lines.size());
+        std::iota(shown.begin(), shown.end(), 0);
         selection = -1;
     }
+    void showlines(std::vector<int> positions) override { shown = std::move(positions); }
     int selected() const override { return selection; }
     std::string linetext(int position) const override {
         if (position < 0 || position >= static_cast<int>(lines.size())) {
@@ -52,6 +59,8 @@ public:
     void setlabel2(const std::string& text) override { label2text = text; }
     std::string label2() const override { return label2text; }
     void setlisthint(const std::string& text) override { hint = text; }
+    std::string searchtext() const override { return search; }
+    void clearsearch() override { search.clear(); }
     std::string promptspec(const std::string& caption, const std::string& prompt) override {
         prompts.emplace_back(caption, prompt);
         return answer;

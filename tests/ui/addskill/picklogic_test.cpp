@@ -1,5 +1,5 @@
 // The selection dialog's handlers over a fake window: listing, hiding what was taken,
-// the price prefill, taking and the results of an opening.
+// finding lines, the price prefill, taking and the results of an opening.
 #include "ui/addskill/picklogic.h"
 
 #include <gtest/gtest.h>
@@ -96,6 +96,42 @@ TEST_F(PickLogicTest, HidingComparesWholeNames) {
     state.takenskills = {{1, 1, kRun, ""}};
     open("Label3");
     EXPECT_EQ(std::vector{kHurdles}, view.lines);
+}
+
+TEST_F(PickLogicTest, SearchShowsTheLinesThatContainItInAnyCase) {
+    addskill(catalogue, w1251("Тяжелое оружие").str(), 1, 2);
+    addskill(catalogue, w1251("ОРУЖЕЙНИК").str(), 1);
+    addskill(catalogue, kLore, 2);
+    addskill(catalogue, w1251("Счёт").str(), 1);
+    addskill(catalogue, "Fencing", 1);
+    const struct {
+        std::string typed;
+        std::vector<int> shown;
+    } cases[] = {
+        {w1251("оруж").str(), {0, 1}},
+        {w1251("ОрУж").str(), {0, 1}},
+        {w1251("счет").str(), {2}},
+        {w1251("СЧЁТ").str(), {2}},
+        {"fENC", {3}},
+        {w1251("сложн").str(), {0}},
+        {w1251("щщ").str(), {}},
+        {"", {0, 1, 2, 3}},
+    };
+    for (const auto& c : cases) {
+        view.search = "x";
+        open("Label1");
+        EXPECT_EQ("", view.search);  // empty at each opening
+        view.search = c.typed;
+        logic.Edit1Change();
+        EXPECT_EQ(c.shown, view.shown) << c.typed;
+    }
+    // The player picks the only line shown, which stands at position 2 of the list.
+    view.search = w1251("счет").str();
+    logic.Edit1Change();
+    view.selection = view.shown[0];
+    logic.ListBox1DblClick();
+    ASSERT_EQ(1u, state.takenskills.size());
+    EXPECT_EQ(w1251("Счёт").str(), state.takenskills[0].name);
 }
 
 TEST_F(PickLogicTest, PrefillFollowsTheEntryOfTheSelectedLine) {

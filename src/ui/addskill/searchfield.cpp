@@ -1,0 +1,23 @@
+#include "searchfield.h"
+
+#include <QKeyEvent>
+
+SearchField::SearchField(QWidget* parent) : QLineEdit(parent) {
+    setPlaceholderText(QString::fromUtf8("Поиск"));
+    setAccessibleName(QString::fromUtf8("Поиск"));
+}
+
+void SearchField::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            emit tolist();
+            return;
+        }
+        if (key == Qt::Key_Escape && !text().isEmpty()) {
+            clear();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}

@@ -1,0 +1,139 @@
+// Every window of the program lies inside the available area of its screen, frame included:
+// the main window, the selection dialog, the error box, the spec prompt and the help box. The
+// table runs that check in a process of its own for each screen size and scale factor the
+// offscreen platform is given; run alone, it checks the platform's default screen.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QLabel>
+#include <QListView>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "sheet/appstate.h"
+#include "ui/programwindows.h"
+
+namespace {
+
+QRect area(const QWidget* window) { return window->screen()->availableGeometry(); }
+
+bool inside(const QWidget* window) { return area(window).contains(window->frameGeometry()); }
+
+// Once the next modal window is up and placed, checks it and hands it to `then`.
+void whenplaced(const std::function<void(QWidget*)>& then) {
+    QWidget* const before = QApplication::activeModalWidget();
+    QTimer::singleShot(0, [before, then] {
+        QWidget* modal = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            modal = QApplication::activeModalWidget();
+            return modal != nullptr && modal != before && modal->isVisible();
+        }));
+        EXPECT_TRUE(QTest::qWaitFor([modal] { return inside(modal); }, 2000))
+            << modal->objectName().toStdString() << " crosses an edge of the screen";
+        then(modal);
+    });
+}
+
+// Along one axis: at `home` where the frame fits there, else against the area's far edge.
+void expectmovedjustenough(int start, int length, int home, int areaend) {
+    if (home + length <= areaend) {
+        EXPECT_EQ(home, start);
+    } else {
+        EXPECT_GE(start + length, areaend - 2);
+    }
+}
+
+// The creation size where it fits, else the size of the area (a pixel or two less where the
+// scale factor rounds).
+void expectkeptorreduced(int outer, int wanted, int room) {
+    if (wanted <= room - 2) {
+        EXPECT_EQ(wanted, outer);
+    } else {
+        EXPECT_GE(outer, room - 2);
+    }
+}
+
+TEST(ScreenFit, EveryWindowLiesInsideItsScreen) {
+    AppState state;
+    ProgramWindows windows(state, TALVIRA_CATALOGUES);
+    TForm1& form = windows.form1;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return inside(&form); }, 2000));
+    const QRect frame = form.frameGeometry();
+    const QRect screen = area(&form);
+    expectkeptorreduced(frame.width(), 937, screen.width());
+    expectkeptorreduced(frame.height(), 458, screen.height());
+    EXPECT_LE(std::abs(2 * (frame.x() - screen.x()) - (screen.width() - frame.width())), 3);
+    EXPECT_LE(std::abs(2 * (frame.y() - screen.y()) - (screen.height() - frame.height())), 3);
+    const QLabel* total = form.findChild<QLabel*>("Label9");
+    EXPECT_TRUE(form.centralWidget()->rect().contains(total->geometry()));
+
+    TForm2& dialog = windows.form2;
+    auto* list = dialog.findChild<QListView*>("ListBox1");
+    whenplaced([&](QWidget*) {
+        const QRect placed = dialog.frameGeometry();
+        expectmovedjustenough(placed.x(), placed.width(), 251, area(&dialog).right() + 1);
+        expectmovedjustenough(placed.y(), placed.height(), 134, area(&dialog).bottom() + 1);
+        whenplaced([](QWidget* box) { qobject_cast<QMessageBox*>(box)->accept(); });
+        const QPoint below(4, list->viewport()->height() - 4);  // no line there: an error
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, below);
+        QAbstractItemModel* lines = list->model();
+        int branched = 0;
+        while (!lines->index(branched, 0).data().toString().contains("разветвленный")) ++branched;
+        const QRect line = list->visualRect(lines->index(branched, 0));
+        whenplaced([](QWidget* prompt) { QTest::keyClick(prompt, Qt::Key_Escape); });
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line.center());
+    });
+    QTest::mouseClick(form.findChild<QLabel*>("Label4"), Qt::LeftButton);
+    EXPECT_EQ(1u, state.takenskills.size());
+
+    whenplaced([](QWidget* box) {
+        auto* ok = box->findChild<QPushButton*>();
+        EXPECT_TRUE(box->rect().contains(QRect(ok->mapTo(box, QPoint()), ok->size())));
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    auto* help = form.findChild<QAction*>("N6");
+    QTest::mouseClick(form.menuBar(), Qt::LeftButton, {},
+                      form.menuBar()->actionGeometry(help).center());
+}
+
+TEST(ScreenFit, EveryScreenSizeAndScaleFactor) {
+    QTemporaryDir dir;
+    for (const QSize size : {QSize(1024, 600), QSize(1366, 768), QSize(1920, 1080)}) {
+        for (const int dpi : {96, 120, 144, 192}) {
+            const QString config = dir.filePath(QString("%1-%2.json").arg(size.width()).arg(dpi));
+            QFile file(config);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(QString(R"({"screens": [{"name": "s", "width": %1, "height": %2,)"
+                               R"( "logicalDpi": %3, "logicalBaseDpi": 96}]})")
+                           .arg(size.width())
+                           .arg(size.height())
+                           .arg(dpi)
+                           .toUtf8());
+            file.close();
+            QProcess child;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config);
+            child.setProcessEnvironment(environment);
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            child.start(QCoreApplication::applicationFilePath(),
+                        {"--gtest_filter=ScreenFit.EveryWindowLiesInsideItsScreen"});
+            ASSERT_TRUE(child.waitForFinished(60000));
+            EXPECT_EQ(0, child.exitCode())
+                << size.width() << "x" << size.height() << " at " << dpi / 96.0 << ":\n"
+                << child.readAll().toStdString();
+        }
+    }
+}
+
+}  // namespace
