@@ -6,6 +6,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
@@ -108,7 +109,10 @@ TEST(ScreenFit, EveryWindowLiesInsideItsScreen) {
 }
 
 TEST(ScreenFit, EveryScreenSizeAndScaleFactor) {
-    QTemporaryDir dir;
+    // Named relative to the working folder: the platform's options are split at ":", which
+    // a Windows path holds after its drive letter.
+    QTemporaryDir dir(QDir::currentPath() + "/screenfit-XXXXXX");
+    const QDir here = QDir::current();
     for (const QSize size : {QSize(1024, 600), QSize(1366, 768), QSize(1920, 1080)}) {
         for (const int dpi : {96, 120, 144, 192}) {
             const QString config = dir.filePath(QString("%1-%2.json").arg(size.width()).arg(dpi));
@@ -123,7 +127,8 @@ TEST(ScreenFit, EveryScreenSizeAndScaleFactor) {
             file.close();
             QProcess child;
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config);
+            environment.insert("QT_QPA_PLATFORM",
+                               "offscreen:configfile=" + here.relativeFilePath(config));
             child.setProcessEnvironment(environment);
             child.setProcessChannelMode(QProcess::MergedChannels);
             child.start(QCoreApplication::applicationFilePath(),

@@ -11,6 +11,23 @@
 #include "pickview.h"
 #include "ui/onscreen.h"
 
+namespace {
+
+// A question wider than the screen leaves room for the box's margins and frame: it wraps
+// instead of pushing the box past the screen's edges. Elsewhere it stays on one line.
+void fitquestion(QLabel* question, const QLayout* layout, const QWidget* parent) {
+    if (parent == nullptr) return;
+    const QMargins inner = layout->contentsMargins();
+    const QMargins frame = framemargins(parent);
+    const int room =
+        availablearea(parent).width() - inner.left() - inner.right() - frame.left() - frame.right();
+    if (question->sizeHint().width() <= room) return;
+    question->setWordWrap(true);
+    question->setFixedWidth(room);
+}
+
+}  // namespace
+
 SpecPrompt::SpecPrompt(const QString& caption, const QString& prompt, QWidget* parent)
     : QDialog(parent), edit_(new QLineEdit(this)), hint_(new QLabel(this)) {
     setObjectName("SpecPrompt");
@@ -34,6 +51,7 @@ SpecPrompt::SpecPrompt(const QString& caption, const QString& prompt, QWidget* p
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     edit_->setMinimumWidth(320);
+    fitquestion(question, layout, parent);
 
     keeponscreen(this);
 
