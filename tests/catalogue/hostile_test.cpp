@@ -225,6 +225,11 @@ TEST(HostileFile, FoldersThatAreNoCatalogueGiveTheirMessage) {
              return replacefile("feats.res", missing)(replacefile("skills.res", missing)(dir));
          },
          "File not found", 0, 0},
+        {"a name longer than the system allows",
+         [](const fs::path& dir) { return dir / std::string(256, 'n'); }, "Invalid filename", 0, 0},
+        {"a path longer than the system allows",
+         [](const fs::path& dir) { return dir / std::string(5000, 'n'); }, "Invalid filename", 0,
+         0},
         // As a player's own folder is named.
         {"a folder with Cyrillic letters",
          [](const fs::path& dir) {
