@@ -35,10 +35,11 @@ constexpr int kSkillAttr = 3;
 
 struct Mode {
     const char* name;
-    const char* picksource;
+    PickSource picksource;
 };
 
-constexpr Mode kModes[] = {{"feats", "Label8"}, {"skills", "Label3"}};
+constexpr Mode kModes[] = {{"feats", PickSource::features()},
+                           {"skills", PickSource::skills(kSkillAttr)}};
 
 // The first `lines` lines the generator makes: it stops at a size in bytes, not in lines.
 std::string generatedlines(std::string (*generate)(const GenOptions&), std::size_t lines) {
@@ -112,7 +113,7 @@ struct Listing {
 
 Listing listing(const AppState& state, const Mode& mode) {
     Listing out;
-    out.feats = std::string_view(mode.picksource) == "Label8";
+    out.feats = mode.picksource.isfeatures();
     if (out.feats) {
         const auto& feats = state.catalogue.featlist;
         const auto taken = takennames(state.takenfeats);
@@ -163,21 +164,14 @@ public:
     void setvalue(int) override {}
     int edition() const override { return 0; }
     void showeditions(bool) override {}
-    void setcaption(const std::string& text) override { caption_ = text; }
-    std::string caption() const override { return caption_; }
-    void setlabel1(const std::string& text) override { label1_ = text; }
-    std::string label1() const override { return label1_; }
+    void setcaption(const std::string&) override {}
+    void setlabel1(const std::string&) override {}
     void setlabel2(const std::string&) override {}
-    std::string label2() const override { return {}; }
     void setlisthint(const std::string&) override {}
     std::string searchtext() const override { return search; }
     void clearsearch() override { search.clear(); }
     std::string promptspec(const std::string&, const std::string&) override { return {}; }
     void hidedialog() override {}
-
-private:
-    std::string caption_;
-    std::string label1_;
 };
 
 class LogicOpening {
@@ -295,7 +289,7 @@ AppState& filterscene() {
     static const std::unique_ptr<AppState> state = [] {
         auto made = std::make_unique<AppState>();
         readfeats(made->catalogue, generatedlines(featsbytes, kFilterLines));
-        made->picksource = "Label8";
+        made->picksource = PickSource::features();
         return made;
     }();
     return *state;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "picksource.h"
 #include "taken.h"
 
 // Everything the program keeps for the whole run, shared by the two windows.
@@ -20,6 +21,6 @@ struct AppState {
     // The feature catalogue entry last handled by the dialog's price prefill; none at start.
     // An entry, not a list position: a take hides lines and shifts the positions.
     std::optional<std::size_t> lastpick;
-    // Object name of the caption clicked last: "Label1".."Label7" or "Label8".
-    std::string picksource = "Label1";
+    // The caption clicked last, set before each opening of the selection dialog.
+    PickSource picksource = PickSource::skills(1);
 };

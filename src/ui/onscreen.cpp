@@ -19,10 +19,15 @@ int keptinside(int start, int length, int areastart, int arealength) {
     return std::max(areastart, std::min(start, areastart + arealength - length));
 }
 
+// Applies the placement at the moments a window needs it; where it goes is placement()'s.
 class OnScreen : public QObject {
 public:
-    OnScreen(QWidget* window, PlaceWindow place)
-        : QObject(window), window_(window), place_(std::move(place)) {
+    OnScreen(QWidget* window, Fit fit, IntendedPlace intended, ApplyPlace apply)
+        : QObject(window),
+          window_(window),
+          fit_(fit),
+          intended_(std::move(intended)),
+          apply_(std::move(apply)) {
         window->installEventFilter(this);
     }
 
@@ -35,17 +40,16 @@ public:
                 // A message box sizes itself and a dialog places itself over its parent in
                 // their own show handlers, which run after this.
                 placed_ = false;
-                QMetaObject::invokeMethod(
-                    this, [this] { fit(window_->geometry()); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(this, &OnScreen::place, Qt::QueuedConnection);
                 break;
             case QEvent::Move:
             case QEvent::Resize:
             case QEvent::WindowActivate:
                 // While the window manager frames the window, its geometry and margins pass
                 // through passing values; they hold once it stands where it was put.
-                if (placed_ && !framed_ && window_->geometry() == intended_ &&
+                if (placed_ && !framed_ && window_->geometry() == given_ &&
                     !ownmargins(window_).isNull()) {
-                    fit(intended_);
+                    place();
                 }
                 break;
             default:
@@ -55,41 +59,49 @@ public:
     }
 
 private:
-    void fit(const QRect& client) {
+    void place() {
         if (!window_->isVisible()) return;
         framed_ = !ownmargins(window_).isNull();
-        intended_ = place_(client, availablearea(window_), framemargins(window_));
-        if (intended_ != window_->geometry()) window_->setGeometry(intended_);
+        const QMargins frame = framemargins(window_);
+        given_ = placement(availablearea(window_), frame, intended_(frame), fit_);
+        if (apply_) {
+            apply_(given_);
+        } else if (given_ != window_->geometry()) {
+            window_->setGeometry(given_);
+        }
         placed_ = true;
     }
 
     QWidget* window_;
-    PlaceWindow place_;
+    Fit fit_;
+    IntendedPlace intended_;
+    ApplyPlace apply_;
     // Where the window was put when last placed, and whether its own frame was known then.
-    QRect intended_;
+    QRect given_;
     bool placed_ = false;
     bool framed_ = false;
 };
 
 }  // namespace
 
-void keeponscreen(QWidget* window, PlaceWindow place) { new OnScreen(window, std::move(place)); }
+QRect placement(const QRect& area, const QMargins& frame, const QRect& intended, Fit fit) {
+    QRect outer = intended.marginsAdded(frame);
+    outer.setSize(outer.size().boundedTo(area.size()));
+    if (fit == Fit::Centred) {
+        outer.moveCenter(area.center());
+    } else {
+        outer.moveTo(keptinside(outer.x(), outer.width(), area.x(), area.width()),
+                     keptinside(outer.y(), outer.height(), area.y(), area.height()));
+    }
+    return outer.marginsRemoved(frame);
+}
+
+void keeponscreen(QWidget* window, Fit fit, IntendedPlace intended, ApplyPlace apply) {
+    new OnScreen(window, fit, std::move(intended), std::move(apply));
+}
 
 void keeponscreen(QWidget* window) {
-    keeponscreen(window, [](const QRect& client, const QRect& area, const QMargins& frame) {
-        return movedinside(client.marginsAdded(frame), area).marginsRemoved(frame);
-    });
-}
-
-QRect movedinside(QRect outer, const QRect& area) {
-    outer.moveTo(keptinside(outer.x(), outer.width(), area.x(), area.width()),
-                 keptinside(outer.y(), outer.height(), area.y(), area.height()));
-    return outer;
-}
-
-QRect centredin(QSize outer, const QRect& area) {
-    const QRect bounded(QPoint(), outer.boundedTo(area.size()));
-    return bounded.translated(area.center() - bounded.center());
+    keeponscreen(window, Fit::Inside, [window](const QMargins&) { return window->geometry(); });
 }
 
 QMargins framemargins(const QWidget* window) {

@@ -6,26 +6,31 @@
 
 class QWidget;
 
-// Where a top-level window's client area goes, given where it is, the available area of its
-// screen (taskbars and panels left out) and the margins of the window's frame.
-using PlaceWindow =
-    std::function<QRect(const QRect& client, const QRect& area, const QMargins& frame)>;
+enum class Fit {
+    // In the middle of the available area.
+    Centred,
+    // Where it is, moved just enough to lie inside the available area.
+    Inside,
+};
 
-// Places `window` by `place` each time it is shown, once it has sized and placed itself, and
-// once more when the window manager has framed it: only then are the frame's margins known,
-// and until then those of the window it belongs to stand in for them.
-void keeponscreen(QWidget* window, PlaceWindow place);
+// The client rectangle of a window that wants `intended` (a client rectangle) and has a frame
+// of `frame` around it, on a screen whose available area (taskbars and panels left out) is
+// `area`: the framed window, reduced to the area's size where larger, placed by `fit`.
+QRect placement(const QRect& area, const QMargins& frame, const QRect& intended, Fit fit);
 
-// The same, keeping the window where it is where its frame fits in the area and otherwise
-// moving it just enough to lie inside.
+// The client rectangle a window wants, given the margins its frame has as far as known.
+using IntendedPlace = std::function<QRect(const QMargins& frame)>;
+// How a window takes the rectangle it is given.
+using ApplyPlace = std::function<void(const QRect& client)>;
+
+// Places `window` each time it is shown, once it has sized and placed itself, and once more
+// when the window manager has framed it: only then are the frame's margins known, and until
+// then those of the window it belongs to stand in for them. By default the window takes its
+// rectangle with setGeometry.
+void keeponscreen(QWidget* window, Fit fit, IntendedPlace intended, ApplyPlace apply = {});
+
+// The same for a window that wants to stay where and as large as it is.
 void keeponscreen(QWidget* window);
-
-// `outer` moved just enough to lie inside `area`; where it is larger, its top left corner
-// goes to the area's, so that the title bar can be reached.
-QRect movedinside(QRect outer, const QRect& area);
-
-// A rectangle of `outer` size, reduced to the area's size where it is larger, centred in it.
-QRect centredin(QSize outer, const QRect& area);
 
 // The margins of `window`'s frame as the window system knows them now: its own once it is
 // framed, else those of the window it belongs to, else none.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -89,6 +90,9 @@ void DialogDriver::onmodal(QWidget* window) {
     try {
         if (qobject_cast<QMessageBox*>(window) != nullptr) {
             closebox(window);
+        } else if (const auto* help = window->findChild<QLabel*>("HelpText")) {
+            log_.box({QMessageBox::NoIcon, help->text()});
+            static_cast<QDialog*>(window)->accept();
         } else if (window == &dialog_) {
             session();
         } else if (window->objectName() == QLatin1String("SpecPrompt")) {

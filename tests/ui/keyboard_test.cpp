@@ -146,7 +146,7 @@ TEST_F(KeyboardTest, InsertInASkillTableTakesIntoItAtItsCurrentRow) {
     tabto(table(3)->editor());
     insert([this] {
         EXPECT_EQ(u("Выберите навык"), dialog.windowTitle());
-        EXPECT_EQ("Label3", state.picksource);
+        EXPECT_EQ(PickSource::skills(3), state.picksource);
         EXPECT_EQ(u("Акробатика"),
                   dialog.findChild<QListView*>("ListBox1")->model()->index(0, 0).data());
         takeline("Фех", "3");
@@ -171,7 +171,7 @@ TEST_F(KeyboardTest, InsertInTheFeatureTableOpensTheFeatureChoice) {
     tabto(table(8)->editor());
     insert([this] {
         EXPECT_EQ(u("Выберите особенность"), dialog.windowTitle());
-        EXPECT_EQ("Label8", state.picksource);
+        EXPECT_EQ(PickSource::features(), state.picksource);
         EXPECT_TRUE(dialog.findChild<QGroupBox*>("RadioGroup1")->isVisible());
         // The price comes from the selected edition, ТЛ1.
         takeline("Бог", nullptr);

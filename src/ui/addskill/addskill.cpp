@@ -53,9 +53,14 @@ TForm2::TForm2(AppState& state, std::function<void()> countpoints, QWidget* pare
     setFont(pixelfont(kFontHeight));
     setFixedSize(kClientSize);
     move(251, 134);
-    keeponscreen(this, [this](const QRect& client, const QRect& area, const QMargins& frame) {
-        return fitscreen(client, area, frame);
-    });
+    // Its size and place where they fit; on a screen too small for it, as large as the area.
+    keeponscreen(
+        this, Fit::Inside,
+        [this](const QMargins&) { return QRect(geometry().topLeft(), kClientSize); },
+        [this](const QRect& client) {
+            setFixedSize(client.size());
+            if (client != geometry()) setGeometry(client);
+        });
     createcontrols();
     placecontrols();
     connecthandlers();
@@ -136,15 +141,6 @@ void TForm2::connecthandlers() {
     connect(cancel_, &QPushButton::clicked, this, guard([this] { logic_.BitBtn2Click(); }));
 }
 
-QRect TForm2::fitscreen(const QRect& client, const QRect& area, const QMargins& frame) {
-    // Its size and place where they fit; on a screen too small for it, as large as the area.
-    const QSize outer = kClientSize.grownBy(frame).boundedTo(area.size());
-    const QRect fitted =
-        movedinside(QRect(client.marginsAdded(frame).topLeft(), outer), area).marginsRemoved(frame);
-    setFixedSize(fitted.size());
-    return fitted;
-}
-
 PickResult TForm2::pick() {
     FormShow();
     // Each opening starts in the list, so that the keyboard can choose at once.
@@ -196,11 +192,9 @@ void TForm2::showeditions(bool visible) { radio_->setVisible(visible); }
 
 void TForm2::setcaption(const std::string& text) { setWindowTitle(fromcp1251(text)); }
 
-std::string TForm2::caption() const { return tocp1251(windowTitle()); }
-
 void TForm2::namecontrols() {
-    // An opening sets the caption, which tells the mode, before Label1; before the first
-    // opening the dialog is in skill mode.
+    // An opening sets Label1 after it was told its mode; before the first opening the dialog
+    // is in skill mode.
     const ModeNames& names = logic_.featuremode() ? kFeatureNames : kSkillNames;
     list_->setAccessibleName(QString::fromUtf8(names.list));
     spin_->setAccessibleName(QString::fromUtf8(names.value));
@@ -211,11 +205,7 @@ void TForm2::setlabel1(const std::string& text) {
     namecontrols();
 }
 
-std::string TForm2::label1() const { return tocp1251(label1_->text()); }
-
 void TForm2::setlabel2(const std::string& text) { setlabeltext(label2_, text); }
-
-std::string TForm2::label2() const { return tocp1251(label2_->text()); }
 
 void TForm2::setlisthint(const std::string& text) { list_->setToolTip(fromcp1251(text)); }
 

@@ -42,7 +42,6 @@ private:
     void createcontrols();
     void placecontrols();
     void connecthandlers();
-    QRect fitscreen(const QRect& client, const QRect& area, const QMargins& frame);
     // The accessible names of the list and the value field follow Label1's text.
     void namecontrols();
 
@@ -56,11 +55,8 @@ private:
     int edition() const override;
     void showeditions(bool visible) override;
     void setcaption(const std::string& text) override;
-    std::string caption() const override;
     void setlabel1(const std::string& text) override;
-    std::string label1() const override;
     void setlabel2(const std::string& text) override;
-    std::string label2() const override;
     void setlisthint(const std::string& text) override;
     std::string searchtext() const override;
     void clearsearch() override;

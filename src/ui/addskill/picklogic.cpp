@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "catalogue/intsyntax.h"
 #include "picklines.h"
 #include "sheet/nameset.h"
 #include "sheet/w1251.h"
@@ -36,13 +35,6 @@ struct ModeTexts {
 constexpr ModeTexts kSkillMode{kSkillCaption, kSkillHint, kLevel, kOfSkill, 1, 5, false};
 constexpr ModeTexts kFeatMode{kFeatCaption, kFeatHint, kPrice, kOfFeat, -70, 70, true};
 
-constexpr int kFeatSource = 8;
-
-// "Label3" gives 3: the caption's name without its first five characters.
-int sourcenumber(std::string_view picksource) {
-    return strtoint(picksource.substr(std::min<std::size_t>(5, picksource.size())));
-}
-
 }  // namespace
 
 std::string cleanspec(std::string spec) {
@@ -60,18 +52,18 @@ void PickLogic::FormShow() {
     entries_.clear();
     view_.clearsearch();
     view_.setlines({});
-    const int source = sourcenumber(state_.picksource);
-    const ModeTexts& mode = source == kFeatSource ? kFeatMode : kSkillMode;
+    source_ = state_.picksource;
+    const ModeTexts& mode = source_.isfeatures() ? kFeatMode : kSkillMode;
     view_.setcaption(std::string(mode.caption));
     view_.setlisthint(std::string(mode.hint));
     view_.setlabel1(std::string(mode.label1));
     view_.setlabel2(std::string(mode.label2));
     view_.setbounds(mode.lower, mode.upper);
     view_.showeditions(mode.editions);
-    if (source == kFeatSource) {
+    if (source_.isfeatures()) {
         fillfeatures();
     } else {
-        fillskills(source);
+        fillskills(source_.attribute());
     }
 }
 
@@ -109,9 +101,6 @@ void PickLogic::showfilled(std::vector<std::string> lines) {
 
 void PickLogic::Edit1Change() { view_.showlines(search_.find(view_.searchtext())); }
 
-bool PickLogic::skillmode() const { return view_.label1() == std::string_view(kLevel); }
-
-bool PickLogic::featuremode() const { return view_.caption() == std::string_view(kFeatCaption); }
 
 void PickLogic::ListBox1Click() {
     if (featuremode()) prefill(false);
@@ -141,7 +130,7 @@ void PickLogic::ListBox1DblClick() {
 }
 
 bool PickLogic::take() {
-    const bool skills = skillmode();
+    const bool skills = !featuremode();
     const bool empty =
         skills ? state_.catalogue.skilllist.empty() : state_.catalogue.featlist.empty();
     if (empty) return false;

@@ -11,8 +11,9 @@
 #include "sheet/appstate.h"
 #include "ui/pickdialog.h"
 
-// The selection dialog's handlers, written against PickView. The mode lives only in the
-// texts an opening sets; each line is tied to its catalogue position by `entries_`.
+// The selection dialog's handlers, written against PickView. Each opening takes its mode from
+// the state's picksource and keeps it; each line is tied to its catalogue position by
+// `entries_`.
 class PickLogic {
 public:
     PickLogic(AppState& state, PickView& view, std::function<void()> countpoints);
@@ -30,11 +31,10 @@ public:
     void FormHide();
 
     PickResult result() const { return result_; }
-    // Feature mode, as the caption an opening set tells it.
-    bool featuremode() const;
+    // Feature mode, as the last opening was told; skill mode before the first.
+    bool featuremode() const { return source_.isfeatures(); }
 
 private:
-    bool skillmode() const;
     void fillskills(int attr);
     void fillfeatures();
     void showfilled(std::vector<std::string> lines);
@@ -49,6 +49,7 @@ private:
     AppState& state_;
     PickView& view_;
     std::function<void()> countpoints_;
+    PickSource source_ = PickSource::skills(1);
     std::vector<std::size_t> entries_;
     LineSearch search_;
     PickResult result_ = PickResult::Open;

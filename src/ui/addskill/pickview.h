@@ -36,11 +36,8 @@ public:
     virtual void showeditions(bool visible) = 0;
 
     virtual void setcaption(const std::string& text) = 0;
-    virtual std::string caption() const = 0;
     virtual void setlabel1(const std::string& text) = 0;
-    virtual std::string label1() const = 0;
     virtual void setlabel2(const std::string& text) = 0;
-    virtual std::string label2() const = 0;
     virtual void setlisthint(const std::string& text) = 0;
 
     // The search field above the list.

@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QWidget>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -20,40 +19,16 @@ bool ismenu(const QWidget* widget) {
            qobject_cast<const QMenu*>(widget) != nullptr;
 }
 
-// A widget's leave handler, owned by the widget, where a commit finds it.
-class LeaveHandler : public QObject {
-public:
-    LeaveHandler(QWidget* widget, std::function<void()> run)
-        : QObject(widget), run(std::move(run)) {}
-
-    const std::function<void()> run;
-};
-
 }  // namespace
 
 void onfocusleave(QWidget* widget, std::function<void()> handler) {
-    auto* leave = new LeaveHandler(widget, std::move(handler));
-    QObject::connect(qApp, &QApplication::focusChanged, leave,
-                     [widget, leave](QWidget* old, QWidget* now) {
+    QObject::connect(qApp, &QApplication::focusChanged, widget,
+                     [widget, handler = std::move(handler)](QWidget* old, QWidget* now) {
                          if (old == nullptr || now == nullptr) return;
                          if (!inside(widget, old) || inside(widget, now)) return;
                          if (now->window() != widget->window() || ismenu(now)) return;
-                         leave->run();
+                         handler();
                      });
-}
-
-void commitfocus(const QWidget* window) {
-    std::vector<QPointer<LeaveHandler>> handlers;
-    for (const QWidget* at = window->focusWidget(); at != nullptr && at != window;
-         at = at->parentWidget()) {
-        for (QObject* child : at->children()) {
-            if (auto* leave = dynamic_cast<LeaveHandler*>(child)) handlers.emplace_back(leave);
-        }
-    }
-    // A handler may show a box, and nothing keeps the others alive meanwhile.
-    for (const QPointer<LeaveHandler>& leave : handlers) {
-        if (leave) leave->run();
-    }
 }
 
 void returnfocusfrommenu(QMenuBar* menubar) {

@@ -10,10 +10,6 @@ class QWidget;
 // window losing and regaining activation, do not count as leaving.
 void onfocusleave(QWidget* widget, std::function<void()> handler);
 
-// Commits the edit in progress as leaving its control would: runs the leave handlers of the
-// control that has the focus of `window`, and of the controls holding it, the focus staying.
-void commitfocus(const QWidget* window);
-
 // The menu bar takes the focus while it is driven by the keyboard. An item that opens a box
 // from there would leave the menu bar as the window's focus, to get it back once the box is
 // gone, where typing goes nowhere: the control the menu bar took the focus from gets it

@@ -1,11 +1,13 @@
 #include "help.h"
 
-#include <QEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QLabel>
-#include <QLayout>
-#include <QMessageBox>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "helptext.h"
@@ -15,57 +17,76 @@
 
 namespace {
 
-// Centred on the screen, not over the window. Where the text is taller than the screen's
-// available area, the text scrolls and OK stays in sight below it.
-class HelpBox : public QMessageBox {
+// The help text over one OK button, centred on the screen. The text wraps at half the
+// screen's width; where it is taller than the screen's available area, it scrolls and OK
+// stays in sight below it.
+class HelpBox : public QDialog {
 public:
-    explicit HelpBox(QWidget* parent) : QMessageBox(parent) {
-        keeponscreen(this, [this](const QRect&, const QRect& area, const QMargins& frame) {
-            const QRect room = area.marginsRemoved(frame);
-            if (height() > room.height()) scrolltext(room);
-            return centredin(size().grownBy(frame), area).marginsRemoved(frame);
-        });
-    }
-
-protected:
-    bool event(QEvent* event) override {
-        // Once its text scrolls, the box keeps the size given here; QMessageBox would size
-        // itself to the whole text again on the next layout request.
-        // NOLINTNEXTLINE(bugprone-parent-virtual-call): passing over that resize is the point
-        if (event->type() == QEvent::LayoutRequest && scrolls()) return QDialog::event(event);
-        return QMessageBox::event(event);
+    explicit HelpBox(QWidget* parent)
+        : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+          text_(new QLabel(this)),
+          scroll_(new QScrollArea(this)) {
+        setObjectName("HelpBox");
+        setWindowTitle(apptitle());
+        text_->setObjectName("HelpText");
+        text_->setTextFormat(Qt::PlainText);
+        text_->setWordWrap(true);
+        text_->setText(fromcp1251(helptext()));
+        scroll_->setFrameShape(QFrame::NoFrame);
+        scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll_->setWidgetResizable(true);
+        scroll_->setWidget(text_);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+        buttons->setCenterButtons(true);
+        QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+        ok->setDefault(true);
+        // Enter, Space and Escape close the box, as any message box.
+        ok->setFocus(Qt::OtherFocusReason);
+        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+        auto* column = new QVBoxLayout(this);
+        column->addWidget(scroll_);
+        column->addWidget(buttons);
+        keeponscreen(
+            this, Fit::Centred, [this](const QMargins& frame) { return intended(frame); },
+            [this](const QRect& client) {
+                setFixedSize(client.size());
+                if (client != geometry()) setGeometry(client);
+            });
     }
 
 private:
-    bool scrolls() const { return findChild<QScrollArea*>("HelpScroll") != nullptr; }
-
-    // The text into a scroll area, the box a scroll bar wider and as high as the room.
-    void scrolltext(const QRect& room) {
-        int width = this->width();
-        auto* label = findChild<QLabel*>("qt_msgbox_label");
-        if (label != nullptr && !scrolls()) {
-            auto* scroll = new QScrollArea(this);
-            scroll->setObjectName("HelpScroll");
-            scroll->setFrameShape(QFrame::NoFrame);
-            scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            scroll->setWidgetResizable(true);
-            delete layout()->replaceWidget(label, scroll);
-            scroll->setWidget(label);
-            // The lines keep their width beside the scroll bar.
-            width += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    // The whole text at the width it wraps to, with a scroll bar's width more where the
+    // screen is too low for it.
+    QRect intended(const QMargins& frame) {
+        const QRect area = availablearea(this);
+        const int wrap = std::min(widestline(), area.width() / 2);
+        const QMargins margins = layout()->contentsMargins();
+        const int buttons = layout()->itemAt(1)->sizeHint().height() + layout()->spacing();
+        QSize size(wrap, text_->heightForWidth(wrap) + buttons);
+        size = size.grownBy(margins);
+        if (size.height() + frame.top() + frame.bottom() > area.height()) {
+            size.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         }
-        setFixedSize(std::min(width, room.width()), room.height());
+        return QRect(geometry().topLeft(), size);
     }
+
+    int widestline() const {
+        const QFontMetrics metrics(text_->font());
+        int widest = 0;
+        for (const QString& line : text_->text().split(QLatin1Char('\n'))) {
+            widest = std::max(widest, metrics.horizontalAdvance(line.trimmed()));
+        }
+        // A pixel more, so that a line that fits exactly is not wrapped by rounding.
+        return widest + 1;
+    }
+
+    QLabel* text_;
+    QScrollArea* scroll_;
 };
 
 }  // namespace
 
 void showhelp(QWidget* parent) {
     HelpBox box(parent);
-    box.setWindowTitle(apptitle());
-    box.setIcon(QMessageBox::NoIcon);
-    box.setTextFormat(Qt::PlainText);
-    box.setText(fromcp1251(helptext()));
-    box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }

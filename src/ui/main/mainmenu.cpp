@@ -82,8 +82,8 @@ const MenuEntry& entry(std::string_view name) {
     throw std::logic_error("no menu entry " + std::string(name));
 }
 
-// A rule item and its sub-menu show marks. The sub-menu has no handler: undo a toggle
-// should one ever reach it.
+// A rule item and its sub-menu, where it has one, show marks. The sub-menu has no handler:
+// undo a toggle should one ever reach it.
 void markable(QAction* rule, QAction* submenu) {
     rule->setCheckable(true);
     if (submenu == nullptr || submenu->isCheckable()) return;
@@ -94,7 +94,7 @@ void markable(QAction* rule, QAction* submenu) {
 
 }  // namespace
 
-void MainMenu::build(QMenuBar* menubar) {
+MenuCommands MainMenu::build(QMenuBar* menubar) {
     menubar->setObjectName("MainMenu1");
     std::map<std::string, QMenu*> menus;
     for (const MenuEntry& entry : kEntries) {
@@ -102,18 +102,24 @@ void MainMenu::build(QMenuBar* menubar) {
         QAction* action = addentry(menubar, place, entry, menus);
         items_.emplace(entry.name, action);
     }
-    for (const auto& row : kAttrRuleItems) markable(item(row.item), item(row.submenu));
-    for (const auto& row : kSkillRuleItems) markable(item(row.item), item(row.submenu));
+    const auto submenu = [this](std::string_view name) {
+        return name.empty() ? nullptr : item(name);
+    };
+    for (const auto& row : kAttrRuleItems) markable(item(row.item), submenu(row.submenu));
+    for (const auto& row : kSkillRuleItems) markable(item(row.item), submenu(row.submenu));
     for (const MenuEntry& entry : kEntries) {
         if (entry.checked) item(entry.name)->setChecked(true);
     }
-    item("N7")->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    item("N5")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    const MenuCommands commands{item("N7"), item("N5"), item("N6")};
+    commands.copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    commands.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    return commands;
 }
 
 QAction* MainMenu::item(std::string_view name) const {
     const auto found = items_.find(name);
-    return found != items_.end() ? found->second : nullptr;
+    if (found == items_.end()) throw std::logic_error("no menu item " + std::string(name));
+    return found->second;
 }
 
 bool MainMenu::checked(std::string_view name) const { return item(name)->isChecked(); }
@@ -155,17 +161,28 @@ void MainMenu::connectgroup(std::span<const RuleItem<Rule>> group, QObject* cont
     }
 }
 
+void MainMenu::setrules(PriceRules rules) {
+    const auto ruleitem = [](const auto& group, auto rule) -> const auto& {
+        for (const auto& row : group) {
+            if (row.rule == rule) return row;
+        }
+        throw std::logic_error("no menu item for a price rule");
+    };
+    setmarks<AttrRule>(ruleitem(kAttrRuleItems, rules.attr), kAttrRuleItems);
+    setmarks<SkillRule>(ruleitem(kSkillRuleItems, rules.skill), kSkillRuleItems);
+}
+
 template <typename Rule>
 void MainMenu::setmarks(const RuleItem<Rule>& clicked,
                         std::span<const RuleItem<Rule>> group) const {
     // Sub-menus first: one shared by several items is unchecked once, then checked again.
     for (const RuleItem<Rule>& row : group) {
-        if (QAction* submenu = item(row.submenu)) submenu->setChecked(false);
+        if (!row.submenu.empty()) item(row.submenu)->setChecked(false);
     }
     for (const RuleItem<Rule>& row : group) {
         item(row.item)->setChecked(row.item == clicked.item);
     }
-    if (QAction* submenu = item(clicked.submenu)) submenu->setChecked(true);
+    if (!clicked.submenu.empty()) item(clicked.submenu)->setChecked(true);
 }
 
 QString menucaption(const QAction& item) {

@@ -22,6 +22,7 @@ template <typename Rule>
 struct RuleItem {
     std::string_view item;
     Rule rule;
+    // Empty for an item on a drop-down of the menu bar.
     std::string_view submenu;
 };
 
@@ -55,30 +56,39 @@ Rule selectedrule(std::span<const RuleItem<Rule>> group,
     return selecteditem(group, checked).rule;
 }
 
-// The menu bar MainMenu1, built once with its captions, places, start marks and the
-// shortcuts of N7 and N5. Every item, drop-down and sub-menu carries its item name (N1, N111, ...)
-// as object name. Its rule items' handlers refer to it, so it stays where it was built.
+// The commands of the menu that the window answers, as build() hands them back.
+struct MenuCommands {
+    QAction* copy;
+    QAction* exit;
+    QAction* help;
+};
+
+// The menu bar MainMenu1, built once with its captions, places, start marks and shortcuts.
+// Every item, drop-down and sub-menu carries its item name (N1, N111, ...) as object name, for
+// tests and assistive tools; the menu keeps typed references to what it built. Its rule items'
+// handlers refer to it, so it stays where it was built.
 class MainMenu {
 public:
     MainMenu() = default;
     MainMenu(const MainMenu&) = delete;
     MainMenu& operator=(const MainMenu&) = delete;
 
-    void build(QMenuBar* menubar);
-
-    // Any item by name; null for a name the menu does not have.
-    QAction* item(std::string_view name) const;
+    MenuCommands build(QMenuBar* menubar);
 
     // What the prices read: the rules the marks select as they stand.
     PriceRules pricerules() const;
     // For the attribute rule, then the skill rule, the captions from the menu bar down to the
     // item whose mark decides it: "Стартовые атрибуты", "Все по 1 (ТЛ1)", "Прогрессирующая …".
     std::array<QStringList, 2> rulepaths() const;
+    // Sets the marks as clicks on the items of these rules would, without their recompute.
+    void setrules(PriceRules rules);
 
     // Each rule item's click sets the marks of its group, then runs `recompute`.
     void onruleclick(QObject* context, const std::function<void()>& recompute);
 
 private:
+    // Any item by name; throws for a name the menu does not have.
+    QAction* item(std::string_view name) const;
     QStringList captionpath(std::string_view name) const;
     bool checked(std::string_view name) const;
     template <typename Rule>

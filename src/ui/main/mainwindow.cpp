@@ -33,75 +33,36 @@ constexpr QSize kOuterSize(937, 458);
 constexpr int kSheetFont = 11;
 constexpr int kCaptionFont = 16;
 constexpr int kSpinFont = 19;
-constexpr int kFeatureTable = 7;
-
-struct CaptionSpec {
-    const char* text;
-    int left;
-    int top;
-    int tag;
-};
-
-constexpr CaptionSpec kCaptions[] = {
-    {"Сила", 16, 16, 1},         {"Выносливость", 200, 16, 2}, {"Ловкость", 384, 16, 3},
-    {"Образование", 568, 16, 4}, {"Мышление", 16, 168, 5},     {"Уверенность", 200, 168, 6},
-    {"Удача", 384, 168, 7},      {"Особенности", 568, 168, 0}, {"Требуется плюшек: 0", 16, 360, 0},
-};
-
-constexpr QPoint kSpinPlaces[] = {{128, 8},   {312, 8},   {496, 8},  {680, 8},
-                                  {128, 160}, {312, 160}, {496, 160}};
 constexpr QSize kSpinSize(57, 34);
+constexpr int kTableHeight = 113;
+constexpr QPoint kTotalPlace(16, 360);
 
-struct TableSpec {
-    QRect place;
-    int keywidth = 0;
-    const char* keytitle = "";
-    const char* valuetitle = "";
-};
-
-constexpr TableSpec kTables[] = {
-    {{16, 40, 169, 113}, 80, "Навык", "Уровень"},
-    {{200, 40, 169, 113}, 80, "Навык", "Уровень"},
-    {{384, 40, 169, 113}, 80, "Навык", "Уровень"},
-    {{568, 40, 169, 113}, 82, "Навык", "Уровень"},
-    {{16, 200, 169, 113}, 80, "Навык", "Уровень"},
-    {{200, 200, 169, 113}, 80, "Навык", "Уровень"},
-    {{384, 200, 169, 113}, 80, "Навык", "Уровень"},
-    {{568, 200, 185, 113}, 100, "Особенность", "Цена"},
-};
+QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QString numbered(const char* stem, int number) {
     return QString::fromLatin1(stem) + QString::number(number);
 }
 
 // What a screen reader says of a control, after the caption of its block.
-QString blockname(std::size_t block) { return QString::fromUtf8(kCaptions[block].text); }
-
-QString spinname(std::size_t block) {
-    return blockname(block) + QString::fromUtf8(": значение атрибута");
+QString spinname(const SheetBlock& block) {
+    return u(block.caption) + u(": значение атрибута");
 }
 
-QString tablename(std::size_t block) {
-    if (block == kFeatureTable) return blockname(block);
-    return blockname(block) + QString::fromUtf8(": навыки");
+QString tablename(const SheetBlock& block) {
+    if (block.isfeatures()) return u(block.caption);
+    return u(block.caption) + u(": навыки");
 }
 
 // What a caption's click and a table's Insert open.
-QString choicename(std::size_t block) {
-    return QString::fromUtf8(block == kFeatureTable ? "выбор особенности" : "выбор навыка");
+QString choicename(const SheetBlock& block) {
+    return u(block.isfeatures() ? "выбор особенности" : "выбор навыка");
 }
 
-QString captiondescription(std::size_t caption) {
-    return QString::fromUtf8("Щелчок открывает ") + choicename(caption);
-}
-
-QString tabledescription(std::size_t block) {
-    return QString::fromUtf8("Insert открывает ") + choicename(block);
-}
+int columnleft(const SheetBlock& block, int first) { return first + block.column * kColumnStep; }
 
 // The outer size counts the window manager's frame; the layout runs for what is left.
-QRect centred(const QRect& /*client*/, const QRect& area, const QMargins& frame) {
-    return centredin(kOuterSize, area).marginsRemoved(frame);
+QRect intendedplace(const QMargins& frame) {
+    return QRect(QPoint(), kOuterSize).marginsRemoved(frame);
 }
 
 // A tooltip that assistive tools read too; they hear of it only when it changes.
@@ -115,109 +76,135 @@ void explain(QWidget* widget, const QString& text) {
 TForm1::TForm1(AppState& state, const std::filesystem::path& catalogues, QWidget* parent)
     : QMainWindow(parent), state_(state), sheet_(new SheetArea(this)) {
     setObjectName("Form1");
-    setWindowTitle(QString::fromUtf8("Создание персонажа в системе \"Тальвира\" ver. 1.0"));
+    setWindowTitle(u("Создание персонажа в системе \"Тальвира\" ver. 1.0"));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::Button));
     setPalette(colours);
     setFont(pixelfont(kSheetFont));
     setCentralWidget(sheet_);
     createcaptions();
-    createspinfields();
+    createtotal();
+    createfields();
     createtables();
+    connectblocks();
     settaborder();
     createmenu();
     explainrows();
     FormCreate(catalogues);
     placewindow();
     sheet_->onresize(guard([this] { FormResize(); }));
-    spins_[0]->setFocus(Qt::OtherFocusReason);
+    blocks_.front().field->setFocus(Qt::OtherFocusReason);
 }
 
+// The captions first, then the total line, the fields and the tables: the order of the
+// window's children, which assistive tools walk.
 void TForm1::createcaptions() {
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
-        const CaptionSpec& spec = kCaptions[i];
-        auto* label = new CaptionLabel(QString::fromUtf8(spec.text), spec.tag, sheet_);
-        label->setObjectName(numbered("Label", static_cast<int>(i) + 1));
-        label->setFont(pixelfont(kCaptionFont));
-        // The name stays unset, so it is the text: the total line reads with its number,
-        // and its description with the sums it adds up (writetotal).
-        if (i <= kFeatureTable) label->setAccessibleDescription(captiondescription(i));
-        label->move(spec.left, spec.top);
-        label->adjustSize();
-        labels_[i] = label;
+    for (std::size_t i = 0; i < blocks_.size(); ++i) {
+        const SheetBlock& spec = kSheetBlocks[i];
+        const RowTops& tops = kCreationTops[spec.row];
+        auto* caption = new CaptionLabel(u(spec.caption), spec.tag(), sheet_);
+        caption->setObjectName(numbered("Label", spec.number));
+        caption->setFont(pixelfont(kCaptionFont));
+        caption->setAccessibleDescription(u("Щелчок открывает ") + choicename(spec));
+        caption->move(columnleft(spec, kCaptionLeft), tops.caption);
+        caption->adjustSize();
+        blocks_[i] = {&spec, caption, nullptr, nullptr};
     }
-    for (int i = 0; i < 7; ++i) {
-        connect(labels_[i], &CaptionLabel::clicked, this,
-                guard([this, i] { attrclick(*labels_[i]); }));
-    }
-    connect(labels_[7], &CaptionLabel::clicked, this, guard([this] { Label8Click(); }));
 }
 
-void TForm1::createspinfields() {
-    for (std::size_t i = 0; i < spins_.size(); ++i) {
-        auto* spin = new SpinField(sheet_);
-        spin->setObjectName(numbered("SpinEdit", static_cast<int>(i) + 1));
-        spin->setFont(pixelfont(kSpinFont));
-        spin->setAccessibleName(spinname(i));
-        spin->setGeometry(QRect(kSpinPlaces[i], kSpinSize));
-        connect(spin, &SpinField::changed, this, guard([this] { countpoints(); }));
-        connect(spin, &SpinField::clicked, this, guard([this] { countpoints(); }));
-        spins_[i] = spin;
+void TForm1::createfields() {
+    for (Block& block : blocks_) {
+        if (!block.spec->hasfield()) continue;
+        auto* field = new SpinField(sheet_);
+        field->setObjectName(numbered("SpinEdit", block.spec->number));
+        field->setFont(pixelfont(kSpinFont));
+        field->setAccessibleName(spinname(*block.spec));
+        field->setGeometry(QRect(QPoint(columnleft(*block.spec, kFieldLeft),
+                                        kCreationTops[block.spec->row].field),
+                                 kSpinSize));
+        block.field = field;
     }
 }
 
 void TForm1::createtables() {
-    for (std::size_t i = 0; i < tables_.size(); ++i) {
-        const TableSpec& spec = kTables[i];
-        auto* table = new ValueListEditor(QString::fromUtf8(spec.keytitle),
-                                          QString::fromUtf8(spec.valuetitle), sheet_);
-        table->setObjectName(numbered("ValueListEditor", static_cast<int>(i) + 1));
-        table->setGeometry(spec.place);
+    for (Block& block : blocks_) {
+        const SheetBlock& spec = *block.spec;
+        auto* table = new ValueListEditor(u(spec.keytitle), u(spec.valuetitle), sheet_);
+        table->setObjectName(numbered("ValueListEditor", spec.number));
+        table->setGeometry(columnleft(spec, kCaptionLeft), kCreationTops[spec.row].table,
+                           spec.tablewidth, kTableHeight);
         table->setkeywidth(spec.keywidth);
-        table->setname(tablename(i), tabledescription(i));
+        table->setname(tablename(spec), u("Insert открывает ") + choicename(spec));
+        block.table = table;
+    }
+}
+
+void TForm1::createtotal() {
+    total_ = new CaptionLabel(u("Требуется плюшек: 0"), 0, sheet_);
+    total_->setObjectName(numbered("Label", kSheetBlocks.size() + 1));
+    total_->setFont(pixelfont(kCaptionFont));
+    // The name stays unset, so it is the text: the total line reads with its number, and its
+    // description with the sums it adds up (writetotal).
+    total_->move(kTotalPlace);
+    total_->adjustSize();
+}
+
+void TForm1::connectblocks() {
+    for (const Block& block : blocks_) {
+        if (block.spec->isfeatures()) {
+            connect(block.caption, &CaptionLabel::clicked, this, guard([this] { Label8Click(); }));
+            connect(block.table, &ValueListEditor::exited, this,
+                    guard([this] { ValueListEditor8Exit(); }));
+        } else {
+            connect(block.caption, &CaptionLabel::clicked, this,
+                    guard([this, &block] { attrclick(block); }));
+            connect(block.table, &ValueListEditor::exited, this,
+                    guard([this, &block] { ValueListEditorExit(*block.table); }));
+            connect(block.field, &SpinField::changed, this, guard([this] { countpoints(); }));
+            connect(block.field, &SpinField::clicked, this, guard([this] { countpoints(); }));
+        }
         // Insert is a click on the table's caption.
-        connect(table, &ValueListEditor::insertpressed, labels_[i], &CaptionLabel::clicked);
-        tables_[i] = table;
+        connect(block.table, &ValueListEditor::insertpressed, block.caption,
+                &CaptionLabel::clicked);
     }
-    for (std::size_t i = 0; i < kFeatureTable; ++i) {
-        ValueListEditor* table = tables_[i];
-        connect(table, &ValueListEditor::exited, this,
-                guard([this, table] { ValueListEditorExit(*table); }));
-    }
-    connect(tables_[kFeatureTable], &ValueListEditor::exited, this,
-            guard([this] { ValueListEditor8Exit(); }));
 }
 
 void TForm1::explainrows() {
     // A skill row is priced by the menu's rule, so the menu comes first.
-    for (std::size_t i = 0; i < kFeatureTable; ++i) {
-        tables_[i]->setexplain([this](std::string_view line) {
-            return skillrowtip(takenindex(), line, menu_.pricerules().skill);
-        });
+    for (const Block& block : blocks_) {
+        if (block.spec->isfeatures()) {
+            block.table->setexplain(featrowtip);
+        } else {
+            block.table->setexplain([this](std::string_view line) {
+                return skillrowtip(takenindex(), line, menu_.pricerules().skill);
+            });
+        }
     }
-    tables_[kFeatureTable]->setexplain(featrowtip);
 }
 
 void TForm1::settaborder() {
-    std::vector<QWidget*> order(spins_.begin(), spins_.end());
-    order.insert(order.end(), tables_.begin(), tables_.end());
+    std::vector<QWidget*> order;
+    for (const Block& block : blocks_) {
+        if (block.field != nullptr) order.push_back(block.field);
+    }
+    for (const Block& block : blocks_) order.push_back(block.table);
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void TForm1::createmenu() {
-    menu_.build(menuBar());
+    const MenuCommands commands = menu_.build(menuBar());
     returnfocusfrommenu(menuBar());
     menu_.onruleclick(this, guard([this] { ruleclick(); }));
-    connect(menu_.item("N7"), &QAction::triggered, this, guard([this] { N7Click(); }));
-    connect(menu_.item("N5"), &QAction::triggered, this, guard([this] { N5Click(); }));
-    connect(menu_.item("N6"), &QAction::triggered, this, guard([this] { N6Click(); }));
+    connect(commands.copy, &QAction::triggered, this, guard([this] { N7Click(); }));
+    connect(commands.exit, &QAction::triggered, this, guard([this] { N5Click(); }));
+    connect(commands.help, &QAction::triggered, this, guard([this] { N6Click(); }));
     // The menu bar reports itself built once, before the catalogues are read.
     guarded([this] { MainMenu1Change(); });
 }
 
 void TForm1::placewindow() {
-    setGeometry(centred(QRect(), availablearea(this), QMargins()));
-    keeponscreen(this, centred);
+    setGeometry(placement(availablearea(this), QMargins(), intendedplace(QMargins()), Fit::Centred));
+    keeponscreen(this, Fit::Centred, intendedplace);
     // The first layout, before the window is ever shown.
     layout()->activate();
     guarded([this] { FormResize(); });
@@ -233,43 +220,43 @@ void TForm1::FormCreate(const std::filesystem::path& catalogues) {
 }
 
 void TForm1::FormResize() {
-    const SheetLayout layout = sheetlayout(sheet_->width(), sheet_->height(), spins_[0]->width());
-    for (std::size_t c = 0; c < 4; ++c) {
-        for (ValueListEditor* table : {tables_[c], tables_[c + 4]}) {
-            table->move(layout.columnleft[c], table->y());
-            table->resize(layout.tablewidth, table->height());
-        }
-        labels_[c]->move(layout.columnleft[c], labels_[c]->y());
-        spins_[c]->move(layout.spinleft[c], spins_[c]->y());
+    const SheetLayout layout =
+        sheetlayout(sheet_->width(), sheet_->height(), blocks_.front().field->width());
+    const RowTops lower{layout.lowerlabeltop, layout.lowerspintop, layout.lowertabletop};
+    for (const Block& block : blocks_) {
+        const int column = block.spec->column;
+        const RowTops& tops = block.spec->row == 0 ? kCreationTops[0] : lower;
+        block.table->setGeometry(layout.columnleft[column], tops.table, layout.tablewidth,
+                                 layout.tableheight);
+        block.table->setkeywidth(layout.keywidth);
+        block.caption->move(layout.columnleft[column], tops.caption);
+        if (block.field != nullptr) block.field->move(layout.spinleft[column], tops.field);
     }
-    for (std::size_t c = 0; c < 4; ++c) {
-        labels_[c + 4]->move(labels_[c]->x(), labels_[c + 4]->y());
-        if (c < 3) spins_[c + 4]->move(spins_[c]->x(), spins_[c + 4]->y());
-    }
-    for (ValueListEditor* table : tables_) table->setkeywidth(layout.keywidth);
-    for (ValueListEditor* table : tables_) table->resize(table->width(), layout.tableheight);
-    for (std::size_t c = 4; c < 8; ++c) tables_[c]->move(tables_[c]->x(), layout.lowertabletop);
-    for (std::size_t c = 4; c < 7; ++c) spins_[c]->move(spins_[c]->x(), layout.lowerspintop);
-    for (std::size_t c = 4; c < 8; ++c) labels_[c]->move(labels_[c]->x(), layout.lowerlabeltop);
-    labels_[8]->move(labels_[8]->x(), layout.totaltop);
+    total_->move(total_->x(), layout.totaltop);
 }
 
 void TForm1::countpoints() {
     std::vector<std::string> texts;
-    texts.reserve(spins_.size());
-    for (const SpinField* spin : spins_) texts.push_back(tocp1251(spin->text()));
+    std::vector<const Block*> fields;
+    for (const Block& block : blocks_) {
+        if (block.field == nullptr) continue;
+        texts.push_back(tocp1251(block.field->text()));
+        fields.push_back(&block);
+    }
     const AttrRule rule = menu_.pricerules().attr;
-    for (std::size_t i = 0; i < spins_.size(); ++i) {
-        explain(spins_[i], attrtip(blockname(i), texts[i], rule));
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        explain(fields[i]->field, attrtip(u(fields[i]->spec->caption), texts[i], rule));
     }
     if (::countpoints(state_, texts, rule)) writetotal();
 }
 
 void TForm1::skillcount() {
     // The rows explain themselves by the rule and the taken skills that this count reads.
-    for (ValueListEditor* table : tables_) table->explainagain();
-    std::array<const Lines*, kFeatureTable> tables{};
-    for (std::size_t i = 0; i < tables.size(); ++i) tables[i] = &tables_[i]->lines();
+    std::vector<const Lines*> tables;
+    for (const Block& block : blocks_) {
+        block.table->explainagain();
+        if (!block.spec->isfeatures()) tables.push_back(&block.table->lines());
+    }
     ::skillcount(state_, tables, menu_.pricerules().skill);
     writetotal();
 }
@@ -281,30 +268,26 @@ void TForm1::ValueListEditorExit(ValueListEditor& table) {
 
 void TForm1::ValueListEditor8Exit() {
     const bool summed =
-        tables_[kFeatureTable]->editlines([this](Lines& lines) { return featexit(state_, lines); });
+        features().table->editlines([this](Lines& lines) { return featexit(state_, lines); });
     if (summed) writetotal();
 }
 
-void TForm1::attrclick(const CaptionLabel& caption) {
+void TForm1::attrclick(const Block& block) {
     if (pickdialog_ == nullptr) return;
-    state_.picksource = caption.objectName().toStdString();
+    state_.picksource = block.spec->source;
     // A result of 1 promises a new entry; an empty list would be the dialog's fault.
     if (pickdialog_->pick() == PickResult::Taken && !state_.takenskills.empty()) {
-        const auto table = sheet_->findChild<ValueListEditor*>(
-            numbered("ValueListEditor", caption.tag()), Qt::FindDirectChildrenOnly);
-        if (table != nullptr) {
-            const auto [key, value] = takenskillrow(state_);
-            table->insertrow(key, value);
-        }
+        const auto [key, value] = takenskillrow(state_);
+        block.table->insertrow(key, value);
     }
     skillcount();
 }
 
 void TForm1::Label8Click() {
     if (pickdialog_ == nullptr) return;
-    state_.picksource = labels_[7]->objectName().toStdString();
+    state_.picksource = features().spec->source;
     if (pickdialog_->pick() != PickResult::Taken || state_.takenfeats.empty()) return;
-    tables_[kFeatureTable]->appendline(takenfeatline(state_));
+    features().table->appendline(takenfeatline(state_));
     // The new price enters the total at once, counted as leaving the table counts it.
     ValueListEditor8Exit();
 }
@@ -316,22 +299,33 @@ void TForm1::ruleclick() {
 
 void TForm1::N7Click() {
     // An edit in progress counts first, so that the copy, the tooltips and the total agree.
-    commitfocus(this);
+    commitedit();
     ShownSheet sheet;
     sheet.rules = menu_.rulepaths();
     sheet.prices = menu_.pricerules();
     for (std::size_t i = 0; i < sheet.attributes.size(); ++i) {
-        sheet.attributes[i] = {blockname(i), tocp1251(spins_[i]->text()), &tables_[i]->lines()};
+        const Block& block = blocks_[i];
+        sheet.attributes[i] = {u(block.spec->caption), tocp1251(block.field->text()),
+                               &block.table->lines()};
     }
-    sheet.featurescaption = blockname(kFeatureTable);
-    sheet.features = &tables_[kFeatureTable]->lines();
-    sheet.total = labels_[8]->text();
+    sheet.featurescaption = u(features().spec->caption);
+    sheet.features = &features().table->lines();
+    sheet.total = total_->text();
     QGuiApplication::clipboard()->setMimeData(sheetcopy(sheet, takenindex()).release());
 }
 
 void TForm1::N5Click() { QApplication::quit(); }
 
 void TForm1::N6Click() { showhelp(this); }
+
+void TForm1::commitedit() {
+    const QWidget* focus = focusWidget();
+    if (focus == nullptr) return;
+    for (const Block& block : blocks_) {
+        if (block.field == focus) block.field->commit();
+        if (block.table == focus || block.table->isAncestorOf(focus)) block.table->commit();
+    }
+}
 
 const TakenIndex& TForm1::takenindex() {
     // The list only grows, and an entry's name and spec never change: an index built for
@@ -345,6 +339,6 @@ const TakenIndex& TForm1::takenindex() {
 }
 
 void TForm1::writetotal() {
-    labels_[8]->settext(fromcp1251(totaltext(state_)));
-    explain(labels_[8], sumstip(state_));
+    total_->settext(fromcp1251(totaltext(state_)));
+    explain(total_, sumstip(state_));
 }

@@ -8,6 +8,7 @@
 
 #include "mainmenu.h"
 #include "sheet/appstate.h"
+#include "sheetblocks.h"
 #include "sheet/takenindex.h"
 
 class CaptionLabel;
@@ -34,9 +35,20 @@ public:
     void skillcount();
 
 private:
+    // The controls the window built for one block of the sheet; `field` is null for the
+    // features, which have none.
+    struct Block {
+        const SheetBlock* spec = nullptr;
+        CaptionLabel* caption = nullptr;
+        SpinField* field = nullptr;
+        ValueListEditor* table = nullptr;
+    };
+
     void createcaptions();
-    void createspinfields();
+    void createtotal();
+    void createfields();
     void createtables();
+    void connectblocks();
     void createmenu();
     void explainrows();
     void settaborder();
@@ -47,7 +59,7 @@ private:
     void FormResize();
     void ValueListEditorExit(ValueListEditor& table);
     void ValueListEditor8Exit();
-    void attrclick(const CaptionLabel& caption);
+    void attrclick(const Block& block);
     void Label8Click();
     // After a rule item has set its marks.
     void ruleclick();
@@ -55,15 +67,18 @@ private:
     void N5Click();
     void N6Click();
 
+    // Commits the edit in progress as leaving its field or table would, the focus staying.
+    void commitedit();
     void writetotal();
     const TakenIndex& takenindex();
+    const Block& features() const { return blocks_.back(); }
 
     AppState& state_;
     PickDialog* pickdialog_ = nullptr;
     SheetArea* sheet_;
-    std::array<CaptionLabel*, 9> labels_{};
-    std::array<SpinField*, 7> spins_{};
-    std::array<ValueListEditor*, 8> tables_{};
+    std::array<Block, kSheetBlocks.size()> blocks_{};
+    // Label9.
+    CaptionLabel* total_ = nullptr;
     MainMenu menu_;
     // The row tooltips' index of the taken skills, built again only after a take.
     std::optional<TakenIndex> takenindex_;

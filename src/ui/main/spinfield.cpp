@@ -27,7 +27,7 @@ SpinField::SpinField(QWidget* parent)
     setTextMargins(0, 0, kButtonWidth, 0);
     setText(QString::number(kMinimum));
     connect(this, &QLineEdit::textChanged, this, &SpinField::changed);
-    onfocusleave(this, [this] { writewhatitreads(); });
+    onfocusleave(this, [this] { commit(); });
     menushortcutsfirst(this);
 }
 
@@ -36,6 +36,8 @@ int SpinField::value() const { return parseint(tocp1251(text())).value_or(kMinim
 void SpinField::setvalue(int value) {
     setText(QString::number(std::clamp(value, kMinimum, kMaximum)));
 }
+
+void SpinField::commit() { writewhatitreads(); }
 
 void SpinField::stepby(int step) {
     // Widened so that stepping from a typed extreme cannot overflow before the clamp.

@@ -21,6 +21,9 @@ public:
     // Clamps into the range and writes the decimal text.
     void setvalue(int value);
     void stepby(int step);
+    // What leaving the field does, the focus staying: a value read outside the range is
+    // written clamped.
+    void commit();
 
 signals:
     // After every change of the text: typed, stepped or written.

@@ -104,27 +104,25 @@ ValueListEditor::ValueListEditor(const QString& keytitle, const QString& valueti
     connect(model_, &QAbstractItemModel::dataChanged, this, [this] { nameeditor(); });
     connect(model_, &QAbstractItemModel::rowsInserted, this, [this] { nameeditor(); });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] { nameeditor(); });
-    onfocusleave(this, [this] {
-        emit exited();
-        // Committed: a later Escape goes back to the text as the exit left it.
-        if (editor_) original_ = editor_->text();
-    });
+    onfocusleave(this, [this] { commit(); });
     setcurrentrow(1);
 }
 
 const Lines& ValueListEditor::lines() const { return model_->lines(); }
+
+void ValueListEditor::commit() {
+    emit exited();
+    // Committed: a later Escape goes back to the text as the exit left it.
+    if (editor_) original_ = editor_->text();
+}
 
 Lines& ValueListEditor::editablelines() { return model_->lines(); }
 
 void ValueListEditor::lineschanged() {
     const int row = currentrow();
     const auto shown = static_cast<std::size_t>(model_->rowCount());
-    if (std::max<std::size_t>(lines().size(), 1) != shown && focusinside()) {
-        // A new row count rebuilds the model and drops the editor: keep the focus in the
-        // table meanwhile, or hiding the editor would pass it to the next control.
-        editor_ = nullptr;
-        setFocus(Qt::OtherFocusReason);
-    }
+    // A new row count rebuilds the model and drops the editor.
+    if (std::max<std::size_t>(lines().size(), 1) != shown && focusinside()) holdfocus();
     model_->refresh();
     setcurrentrow(std::min(row, rowcount() - 1));
 }
@@ -200,12 +198,16 @@ void ValueListEditor::currentChanged(const QModelIndex& current, const QModelInd
     if (current.isValid() && current != editorindex_) placeeditor(current);
 }
 
+void ValueListEditor::holdfocus() {
+    // Hiding an editor that has the focus would pass it on to the next control; with no
+    // editor, focusInEvent hands it to none.
+    editor_ = nullptr;
+    setFocus(Qt::OtherFocusReason);
+}
+
 void ValueListEditor::placeeditor(const QModelIndex& index) {
     const bool focused = focusinside();
-    if (focused) {
-        editor_ = nullptr;
-        setFocus(Qt::OtherFocusReason);
-    }
+    if (focused) holdfocus();
     if (editorindex_.isValid()) closePersistentEditor(editorindex_);
     editor_ = nullptr;
     editorindex_ = index;

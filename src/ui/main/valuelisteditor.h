@@ -38,6 +38,10 @@ public:
     int currentrow() const;
     void setcurrentrow(int row);
 
+    // What leaving the table does, the focus staying: the exit event, and Escape goes back to
+    // the text as it is now.
+    void commit();
+
     // Fills the current row when its key and value are both empty, else inserts a new line
     // before it; the current row number stays, so the new line is the current one.
     void insertrow(std::string_view key, std::string_view value);
@@ -59,7 +63,7 @@ public:
 
 signals:
     // The focus left the table for another control of the window, or the edit in it was
-    // committed where it is (commitfocus).
+    // committed where it is (commit).
     void exited();
     // Insert was pressed in the table or its cell editor.
     void insertpressed();
@@ -85,6 +89,8 @@ private:
     Lines& editablelines();
     void lineschanged();
 
+    // Keeps the focus in the table itself while the editor that has it goes.
+    void holdfocus();
     void placeeditor(const QModelIndex& index);
     void nameeditor();
     bool focusinside() const;

@@ -39,7 +39,7 @@ protected:
 
     // Opens the dialog over `source`; `during` runs once it is shown and must end it.
     template <typename During>
-    PickResult pick(const std::string& source, During during) {
+    PickResult pick(PickSource source, During during) {
         state.picksource = source;
         QTimer::singleShot(0, &dialog, [this, during] {
             EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
@@ -162,8 +162,8 @@ TEST_F(TForm2Test, EachModeShowsItsTexts) {
         };
     };
     Seen skills, feats;
-    pick("Label3", look(skills));
-    pick("Label8", look(feats));
+    pick(PickSource::skills(3), look(skills));
+    pick(PickSource::features(), look(feats));
     EXPECT_EQ(QString::fromUtf8("Выберите навык"), skills.title);
     EXPECT_EQ(QString::fromUtf8("Уровень навыка"), skills.label1 + ' ' + skills.label2);
     EXPECT_TRUE(skills.hint.startsWith(QString::fromUtf8("Щелкните на нужный навык")));
@@ -185,7 +185,7 @@ TEST_F(TForm2Test, TabGoesThroughListValueEditionsButtonsAndSearch) {
     const std::set<QString> controls = {"Edit1",       "ListBox1", "SpinEdit1",
                                         "RadioGroup1", "BitBtn1",  "BitBtn2"};
     QStringList visited;
-    pick("Label8", [&] {
+    pick(PickSource::features(), [&] {
         clickline(0);
         for (int step = 0; step < 8; ++step) {
             QWidget* widget = QApplication::focusWidget();
@@ -204,7 +204,7 @@ TEST_F(TForm2Test, TabGoesThroughListValueEditionsButtonsAndSearch) {
 
 TEST_F(TForm2Test, EscapeLeavesItOpenCancelAndCloseBoxEndIt) {
     bool open = false;
-    const PickResult cancelled = pick("Label3", [&] {
+    const PickResult cancelled = pick(PickSource::skills(3), [&] {
         QTest::keyClick(list(), Qt::Key_Escape);
         open = dialog.isVisible();
         press("BitBtn2");
@@ -213,18 +213,18 @@ TEST_F(TForm2Test, EscapeLeavesItOpenCancelAndCloseBoxEndIt) {
     EXPECT_EQ(PickResult::Cancelled, cancelled);
     EXPECT_EQ(1, counts);
 
-    EXPECT_EQ(PickResult::Closed, pick("Label3", [this] { dialog.close(); }));
+    EXPECT_EQ(PickResult::Closed, pick(PickSource::skills(3), [this] { dialog.close(); }));
     EXPECT_EQ(2, counts);
     EXPECT_TRUE(state.takenskills.empty());
 }
 
 TEST_F(TForm2Test, DoubleClickTakesTheEntryOfTheClickedLineOnly) {
-    EXPECT_EQ(PickResult::Taken, pick("Label3", [this] { doubleclick(1); }));
+    EXPECT_EQ(PickResult::Taken, pick(PickSource::skills(3), [this] { doubleclick(1); }));
     ASSERT_EQ(1u, state.takenskills.size());
     EXPECT_EQ(kHurdles, state.takenskills[0].name);
     EXPECT_EQ(2, state.takenskills[0].price);
 
-    EXPECT_EQ(PickResult::Taken, pick("Label3", [this] { doubleclick(0); }));
+    EXPECT_EQ(PickResult::Taken, pick(PickSource::skills(3), [this] { doubleclick(0); }));
     ASSERT_EQ(2u, state.takenskills.size());
     EXPECT_EQ(kRun, state.takenskills[1].name);
 }
@@ -232,25 +232,25 @@ TEST_F(TForm2Test, DoubleClickTakesTheEntryOfTheClickedLineOnly) {
 TEST_F(TForm2Test, TypedValueIsTakenWithinTheBoundsOnEveryWayOfTaking) {
     enum class Way { DoubleClick, EnterInField, EnterInList, Ok };
     struct Case {
-        const char* source;
+        PickSource source;
         const char* typed;
         Way way;
         int taken;
     };
     const Case cases[] = {
-        {"Label3", "9", Way::DoubleClick, 5},
-        {"Label3", "9", Way::EnterInField, 5},
-        {"Label3", "9", Way::Ok, 5},
-        {"Label3", "", Way::DoubleClick, 1},
-        {"Label3", "0", Way::EnterInList, 1},
-        {"Label3", "3", Way::EnterInField, 3},
-        {"Label8", "100", Way::DoubleClick, 70},
-        {"Label8", "100", Way::EnterInField, 70},
-        {"Label8", "-100", Way::Ok, -70},
-        {"Label8", "-100", Way::EnterInList, -70},
-        {"Label8", "", Way::DoubleClick, -70},
-        {"Label8", "-", Way::Ok, -70},
-        {"Label8", "35", Way::EnterInField, 35},
+        {PickSource::skills(3), "9", Way::DoubleClick, 5},
+        {PickSource::skills(3), "9", Way::EnterInField, 5},
+        {PickSource::skills(3), "9", Way::Ok, 5},
+        {PickSource::skills(3), "", Way::DoubleClick, 1},
+        {PickSource::skills(3), "0", Way::EnterInList, 1},
+        {PickSource::skills(3), "3", Way::EnterInField, 3},
+        {PickSource::features(), "100", Way::DoubleClick, 70},
+        {PickSource::features(), "100", Way::EnterInField, 70},
+        {PickSource::features(), "-100", Way::Ok, -70},
+        {PickSource::features(), "-100", Way::EnterInList, -70},
+        {PickSource::features(), "", Way::DoubleClick, -70},
+        {PickSource::features(), "-", Way::Ok, -70},
+        {PickSource::features(), "35", Way::EnterInField, 35},
     };
     for (const Case& c : cases) {
         state.takenskills.clear();
@@ -274,9 +274,9 @@ TEST_F(TForm2Test, TypedValueIsTakenWithinTheBoundsOnEveryWayOfTaking) {
                     break;
             }
         });
-        const std::string what = std::string(c.source) + " '" + c.typed + "'";
+        const bool skills = !c.source.isfeatures();
+        const std::string what = (skills ? "skill '" : "feature '") + std::string(c.typed) + "'";
         ASSERT_EQ(PickResult::Taken, result) << what;
-        const bool skills = std::string(c.source) != "Label8";
         ASSERT_EQ(skills ? 1u : 0u, state.takenskills.size()) << what;
         ASSERT_EQ(skills ? 0u : 1u, state.takenfeats.size()) << what;
         EXPECT_EQ(c.taken, skills ? state.takenskills[0].level : state.takenfeats[0].price) << what;
@@ -286,13 +286,13 @@ TEST_F(TForm2Test, TypedValueIsTakenWithinTheBoundsOnEveryWayOfTaking) {
 }
 
 TEST_F(TForm2Test, TheValueTakenCarriesOverBroughtWithinTheNextBounds) {
-    pick("Label8", [this] {
+    pick(PickSource::features(), [this] {
         clickline(1);
         typevalue("100");
         doubleclick(1);
     });
     QString level;
-    pick("Label3", [&] {
+    pick(PickSource::skills(3), [&] {
         level = spin()->text();
         press("BitBtn2");
     });
@@ -302,7 +302,7 @@ TEST_F(TForm2Test, TheValueTakenCarriesOverBroughtWithinTheNextBounds) {
 TEST_F(TForm2Test, SelectingALineProposesThePriceOfItsOwnFeature) {
     addfeat(state.catalogue, w1251("Дар").str(), {40, 50, 60});
     int first = 0, second = 0, edition = 0, shifted = 0;
-    pick("Label8", [&] {
+    pick(PickSource::features(), [&] {
         clickline(0);  // the first line of the first opening
         first = spin()->value();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
@@ -314,7 +314,7 @@ TEST_F(TForm2Test, SelectingALineProposesThePriceOfItsOwnFeature) {
     ASSERT_EQ(1u, state.takenfeats.size());
     EXPECT_EQ(30, state.takenfeats[0].price);
     // "Удача" is hidden now: its position shows "Дар", which proposes its own price.
-    pick("Label8", [&] {
+    pick(PickSource::features(), [&] {
         clickline(1);
         shifted = spin()->value();
         press("BitBtn2");
@@ -336,7 +336,7 @@ TEST_F(TForm2Test, SearchFieldTakesTheKeysFromCtrlFToTheLineTaken) {
     };
     QLineEdit* search = nullptr;
     int hurdlesonly = 0, bothagain = 0;
-    const PickResult result = pick("Label3", [&] {
+    const PickResult result = pick(PickSource::skills(3), [&] {
         search = child<QLineEdit>("Edit1");
         QTest::keyClick(focus(), Qt::Key_F, Qt::ControlModifier);
         ASSERT_EQ(search, focus());
@@ -360,7 +360,7 @@ TEST_F(TForm2Test, SearchFieldTakesTheKeysFromCtrlFToTheLineTaken) {
 
 TEST_F(TForm2Test, DoubleClickOnNoLineShowsTheIndexError) {
     QString shown;
-    const PickResult result = pick("Label5", [&] {
+    const PickResult result = pick(PickSource::skills(5), [&] {
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr) return;
@@ -377,7 +377,7 @@ TEST_F(TForm2Test, DoubleClickOnNoLineShowsTheIndexError) {
 
 TEST_F(TForm2Test, BranchedTakeAsksThroughThePrompt) {
     QString caption;
-    pick("Label4", [&] {
+    pick(PickSource::skills(4), [&] {
         QTimer::singleShot(0, [&] {
             QWidget* prompt = QApplication::activeModalWidget();
             if (prompt == nullptr) return;
@@ -398,7 +398,7 @@ TEST_F(TForm2Test, HundredThousandLinesOpen) {
     for (int i = 0; i < 100000; ++i)
         addfeat(state.catalogue, "feat " + std::to_string(i), {i, 0, 0});
     int lines = 0;
-    pick("Label8", [&] {
+    pick(PickSource::features(), [&] {
         lines = list()->model()->rowCount();
         list()->scrollToBottom();
         press("BitBtn2");

@@ -53,11 +53,8 @@ public:
     int edition() const override { return editionitem; }
     void showeditions(bool visible) override { editions = visible; }
     void setcaption(const std::string& text) override { captiontext = text; }
-    std::string caption() const override { return captiontext; }
     void setlabel1(const std::string& text) override { label1text = text; }
-    std::string label1() const override { return label1text; }
     void setlabel2(const std::string& text) override { label2text = text; }
-    std::string label2() const override { return label2text; }
     void setlisthint(const std::string& text) override { hint = text; }
     std::string searchtext() const override { return search; }
     void clearsearch() override { search.clear(); }

@@ -22,7 +22,7 @@ protected:
         view.onhide = [this] { logic.FormHide(); };
     }
 
-    void open(const std::string& source) {
+    void open(PickSource source) {
         state.picksource = source;
         logic.FormShow();
     }
@@ -43,7 +43,7 @@ TEST_F(PickLogicTest, SkillOpeningListsTheAttributesSkillsWithSkillTexts) {
     addskill(catalogue, kLore, 4, 2);
     addskill(catalogue, kHurdles, 3, 2);
     view.number = 30;
-    open("Label3");
+    open(PickSource::skills(3));
     EXPECT_EQ((std::vector<std::string>{kRun, kHurdles + w1251(" (сложный)").str()}), view.lines);
     EXPECT_EQ(-1, view.selection);
     EXPECT_EQ(w1251("Выберите навык").str(), view.captiontext);
@@ -62,7 +62,7 @@ TEST_F(PickLogicTest, SkillOpeningListsTheAttributesSkillsWithSkillTexts) {
 TEST_F(PickLogicTest, FeatureOpeningListsEveryFeatureWithFeatureTexts) {
     addfeat(catalogue, kLuck, {5, -10, 7});
     addfeat(catalogue, kFoe, {-5, 0, -10}, 1);
-    open("Label8");
+    open(PickSource::features());
     ASSERT_EQ(2u, view.lines.size());
     EXPECT_EQ(kLuck + " (5/-10/7)", view.lines[0]);
     EXPECT_EQ(w1251("Выберите особенность").str(), view.captiontext);
@@ -83,10 +83,10 @@ TEST_F(PickLogicTest, TakenEntriesAreHiddenUnlessBranched) {
     addfeat(catalogue, kFoe, {1, 1, 1}, 1);
     state.takenskills = {{0, 1, kRun, ""}, {2, 1, kHurdles, "x"}};  // level 0 still hides
     state.takenfeats = {{kLuck, "", 1}, {kFoe, "y", 1}};
-    open("Label3");
+    open(PickSource::skills(3));
     EXPECT_EQ(1u, view.lines.size());
     EXPECT_EQ(0u, view.lines[0].find(kHurdles));
-    open("Label8");
+    open(PickSource::features());
     EXPECT_EQ(1u, view.lines.size());
     EXPECT_EQ(0u, view.lines[0].find(kFoe));
 }
@@ -94,7 +94,7 @@ TEST_F(PickLogicTest, TakenEntriesAreHiddenUnlessBranched) {
 TEST_F(PickLogicTest, HidingComparesWholeNames) {
     addskill(catalogue, kHurdles, 3);
     state.takenskills = {{1, 1, kRun, ""}};
-    open("Label3");
+    open(PickSource::skills(3));
     EXPECT_EQ(std::vector{kHurdles}, view.lines);
 }
 
@@ -119,7 +119,7 @@ TEST_F(PickLogicTest, SearchShowsTheLinesThatContainItInAnyCase) {
     };
     for (const auto& c : cases) {
         view.search = "x";
-        open("Label1");
+        open(PickSource::skills(1));
         EXPECT_EQ("", view.search);  // empty at each opening
         view.search = c.typed;
         logic.Edit1Change();
@@ -138,7 +138,7 @@ TEST_F(PickLogicTest, PrefillFollowsTheEntryOfTheSelectedLine) {
     addfeat(catalogue, kLuck, {10, 20, 30});
     addfeat(catalogue, kFoe, {-5, -6, -7}, 1);
     view.number = 3;
-    open("Label8");
+    open(PickSource::features());
     select(0);  // no entry handled yet: the first line of the first opening prefills too
     EXPECT_EQ(10, view.number);
     select(1);
@@ -154,7 +154,7 @@ TEST_F(PickLogicTest, PrefillFollowsTheEntryOfTheSelectedLine) {
 
     // Luck taken and hidden: position 0 now shows Foe, which proposes its own price.
     state.takenfeats = {{kLuck, "", 30}};
-    open("Label8");
+    open(PickSource::features());
     logic.RadioGroup1Click();  // no line selected
     EXPECT_EQ(30, view.number);
     view.editionitem = 0;
@@ -162,7 +162,7 @@ TEST_F(PickLogicTest, PrefillFollowsTheEntryOfTheSelectedLine) {
     EXPECT_EQ(-5, view.number);
     // The entry handled last keeps a typed price into the next opening too.
     view.number = 12;
-    open("Label8");
+    open(PickSource::features());
     select(0);
     EXPECT_EQ(12, view.number);
     logic.RadioGroup1Click();
@@ -171,7 +171,7 @@ TEST_F(PickLogicTest, PrefillFollowsTheEntryOfTheSelectedLine) {
 
 TEST_F(PickLogicTest, PrefilledCostsAreBroughtWithinSeventy) {
     addfeat(catalogue, kLuck, {100, -100, 0});
-    open("Label8");
+    open(PickSource::features());
     select(0);
     EXPECT_EQ(70, view.number);
     view.editionitem = 1;
@@ -183,7 +183,7 @@ TEST_F(PickLogicTest, SkillModeDoesNotPrefill) {
     addskill(catalogue, kRun, 1);
     addskill(catalogue, kLore, 1);
     view.number = 4;
-    open("Label1");
+    open(PickSource::skills(1));
     select(1);
     logic.RadioGroup1Click();
     EXPECT_EQ(4, view.number);
@@ -196,7 +196,7 @@ TEST_F(PickLogicTest, DoubleClickTakesOnlyTheEntryOfItsLine) {
     addskill(catalogue, kHurdles, 3, 4);
     addskill(catalogue, kRun, 5);
     view.number = 2;
-    open("Label3");
+    open(PickSource::skills(3));
     view.selection = 1;
     logic.ListBox1DblClick();
     ASSERT_EQ(1u, state.takenskills.size());
@@ -205,7 +205,7 @@ TEST_F(PickLogicTest, DoubleClickTakesOnlyTheEntryOfItsLine) {
     EXPECT_EQ(2, state.takenskills[0].level);
     EXPECT_EQ(PickResult::Taken, logic.result());
 
-    open("Label3");
+    open(PickSource::skills(3));
     view.selection = 0;
     logic.ListBox1DblClick();
     ASSERT_EQ(2u, state.takenskills.size());
@@ -216,7 +216,7 @@ TEST_F(PickLogicTest, DoubleClickTakesOnlyTheEntryOfItsLine) {
 TEST_F(PickLogicTest, FeatureTakeUsesTheValueField) {
     addfeat(catalogue, kFoe, {1, 2, 3});
     addfeat(catalogue, kLuck, {-4, 5, 6});
-    open("Label8");
+    open(PickSource::features());
     select(1);
     logic.ListBox1DblClick();
     ASSERT_EQ(1u, state.takenfeats.size());
@@ -239,7 +239,7 @@ TEST_F(PickLogicTest, BranchedTakeAsksForItsSpecText) {
     };
     for (const Case& c : cases) {
         view.answer = c.answer;
-        open("Label4");
+        open(PickSource::skills(4));
         view.selection = 0;
         logic.ListBox1DblClick();
         EXPECT_EQ(c.spec, state.takenskills.back().spec);
@@ -251,7 +251,7 @@ TEST_F(PickLogicTest, BranchedTakeAsksForItsSpecText) {
               view.prompts[0].second);
 
     view.answer = w1251("Сосед").str();
-    open("Label8");
+    open(PickSource::features());
     view.selection = 0;
     logic.BitBtn1Click();
     EXPECT_EQ(w1251("Сосед").str(), state.takenfeats.back().spec);
@@ -280,7 +280,7 @@ TEST_F(PickLogicTest, EachWayOutGivesItsResultAndCountsOnce) {
         state.takenskills.clear();
         counts = 0;
         view.hides = 0;
-        open("Label2");
+        open(PickSource::skills(2));
         view.selection = c.selection;
         (logic.*c.handler)();
         logic.FormHide();  // a later hiding of the same opening counts no more
@@ -297,21 +297,22 @@ TEST_F(PickLogicTest, ValueCarriesOverBroughtWithinTheNewBounds) {
     state.lastpick = 9;
     for (const auto& [position, level] : {std::pair{0, 5}, std::pair{1, 1}}) {
         state.takenfeats.clear();
-        open("Label8");
+        open(PickSource::features());
         select(position);
         logic.ListBox1DblClick();
-        open("Label1");
+        open(PickSource::skills(1));
         EXPECT_EQ(level, view.number);
     }
 }
 
 TEST_F(PickLogicTest, DoubleClickWithoutALineReportsTheIndexError) {
     addskill(catalogue, kRun, 1);
-    for (const char* source : {"Label1", "Label7"}) {  // a line unselected; no line at all
-        open(source);
+    // A line unselected; no line at all.
+    for (const int attribute : {1, 7}) {
+        open(PickSource::skills(attribute));
         try {
             logic.ListBox1DblClick();
-            ADD_FAILURE() << source;
+            ADD_FAILURE() << attribute;
         } catch (const AppError& error) {
             EXPECT_STREQ("List index out of bounds (-1)", error.what());
         }
@@ -324,7 +325,7 @@ TEST_F(PickLogicTest, DoubleClickWithoutALineReportsTheIndexError) {
 
 TEST_F(PickLogicTest, DoubleClickOnAnEmptyCatalogueDoesNothing) {
     addskill(catalogue, kRun, 1);
-    open("Label8");
+    open(PickSource::features());
     EXPECT_NO_THROW(logic.ListBox1DblClick());
     EXPECT_EQ(PickResult::Open, logic.result());
     EXPECT_EQ(0, view.hides);
@@ -333,7 +334,7 @@ TEST_F(PickLogicTest, DoubleClickOnAnEmptyCatalogueDoesNothing) {
 TEST_F(PickLogicTest, EntryWithAnEmptyNameIsListedButNotTaken) {
     addskill(catalogue, "", 1, 2);
     addskill(catalogue, kRun, 6);
-    open("Label1");
+    open(PickSource::skills(1));
     ASSERT_EQ(std::vector{w1251(" (сложный)").str()}, view.lines);
     view.selection = 0;
     logic.ListBox1DblClick();

@@ -274,7 +274,7 @@ TEST_F(AccessibilityTest, PressingACaptionOpensTheDialogNamedForItsMode) {
             cancel();
         });
     }
-    EXPECT_EQ("Label1", state.picksource);
+    EXPECT_EQ(PickSource::skills(1), state.picksource);
 }
 
 TEST_F(AccessibilityTest, RefinementFieldReadsAsItsQuestion) {

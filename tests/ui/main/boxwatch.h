@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
 #include <vector>
 
-// Closes every modal message box that opens while it lives and remembers what each showed.
-// `whileopen` runs once per box before it is closed, and may close it itself.
+// Closes every modal message box, the help box among them, that opens while it lives and
+// remembers what each showed. `whileopen` runs once per box before it is closed, and may
+// close it itself.
 class BoxWatch {
 public:
     struct Seen {
@@ -17,7 +20,7 @@ public:
         int buttons;
     };
 
-    explicit BoxWatch(std::function<void(QMessageBox*)> whileopen = {})
+    explicit BoxWatch(std::function<void(QDialog*)> whileopen = {})
         : whileopen_(std::move(whileopen)) {
         QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
         timer_.start(10);
@@ -27,10 +30,17 @@ public:
 
 private:
     void poll() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (box == nullptr || !box->isVisible()) return;
-        seen.push_back({box->windowTitle(), box->text(), box->icon(),
-                        static_cast<int>(box->buttons().size())});
+        if (auto* message = qobject_cast<QMessageBox*>(box)) {
+            seen.push_back({box->windowTitle(), message->text(), message->icon(),
+                            static_cast<int>(message->buttons().size())});
+        } else if (const auto* help = box->findChild<QLabel*>("HelpText")) {
+            seen.push_back({box->windowTitle(), help->text(), QMessageBox::NoIcon,
+                            static_cast<int>(box->findChildren<QAbstractButton*>().size())});
+        } else {
+            return;
+        }
         // `whileopen` may wait, and the same box must not count twice meanwhile.
         timer_.stop();
         if (whileopen_) whileopen_(box);
@@ -38,6 +48,6 @@ private:
         timer_.start();
     }
 
-    std::function<void(QMessageBox*)> whileopen_;
+    std::function<void(QDialog*)> whileopen_;
     QTimer timer_;
 };

@@ -320,7 +320,7 @@ TEST_F(MainWindowTest, FocusStartsInTheFirstFieldAndTabsThroughFieldsThenTables)
 TEST_F(MainWindowTest, HelpIsAPlainBoxWithTheHelpText) {
     showactive();
     QSignalSpy exits(item("N5"), &QAction::triggered);
-    BoxWatch boxes([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier); });
+    BoxWatch boxes([](QDialog* box) { QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier); });
     choose({"N6"});
     ASSERT_EQ(1u, boxes.seen.size());
     EXPECT_EQ(apptitle(), boxes.seen[0].title);
@@ -378,13 +378,13 @@ TEST_F(MainWindowTest, MissingCatalogueShowsTheBoxAndTheWindowStillComesUp) {
 
 TEST_F(MainWindowTest, CaptionsDoNothingUntilTheDialogIsSet) {
     QTest::mouseClick(caption(3), Qt::LeftButton);
-    EXPECT_EQ("Label1", state.picksource);
+    EXPECT_EQ(PickSource::skills(1), state.picksource);
 }
 
 TEST_F(MainWindowTest, TakenSkillsGoInAtTheCurrentRowAndTheSkillSumFollows) {
     showactive();
     takeskill(3, "Акробатика", 2, 2);
-    EXPECT_EQ(std::vector<std::string>{"Label3"}, dialog.sources);
+    EXPECT_EQ(std::vector{PickSource::skills(3)}, dialog.sources);
     EXPECT_EQ((Lines{cp("Акробатика=2")}), table(3)->lines());
     EXPECT_EQ(totalof(6), total());
 
@@ -406,7 +406,7 @@ TEST_F(MainWindowTest, TakenFeatureIsAppendedAndCountedAtOnceAsLeavingTheTableCo
     takefeat("Хромота", "", -5);
     EXPECT_EQ(totalof(-5), total());
     takefeat("Богатство", "замок", -10);
-    EXPECT_EQ((std::vector<std::string>{"Label8", "Label8"}), dialog.sources);
+    EXPECT_EQ((std::vector{PickSource::features(), PickSource::features()}), dialog.sources);
     EXPECT_EQ((Lines{cp("Хромота=-5"), cp("Богатство (замок)=-10")}), table(8)->lines());
     EXPECT_EQ(totalof(-15), total());
 
@@ -438,9 +438,9 @@ TEST_F(MainWindowTest, ArrowClickDuringAFailingRecountStepsOnceAndTheWindowWorks
     QWindow* window = form->windowHandle();
     QToolButton* up = spin(2)->findChildren<QToolButton*>().at(0);
     const QPoint onup = up->mapTo(form.get(), up->rect().center());
-    BoxWatch boxes([window, onup](QMessageBox* box) {
+    BoxWatch boxes([window, onup](QDialog* box) {
         QTest::mouseRelease(window, Qt::LeftButton, {}, onup);
-        const QAbstractButton* ok = box->button(QMessageBox::Ok);
+        const QAbstractButton* ok = qobject_cast<QMessageBox*>(box)->button(QMessageBox::Ok);
         QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {},
                           ok->mapTo(box, ok->rect().center()));
     });

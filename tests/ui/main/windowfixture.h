@@ -106,7 +106,7 @@ public:
         return next ? next(state_) : PickResult::Cancelled;
     }
     std::function<PickResult(AppState&)> next;
-    std::vector<std::string> sources;
+    std::vector<PickSource> sources;
 
 private:
     AppState& state_;
