@@ -149,15 +149,13 @@ TEST_F(SpinFieldTest, ButtonsTakeTheFocusAndStepAtOnceThenRepeatWhileHeld) {
     EXPECT_TRUE(field->hasFocus());
     EXPECT_EQ("2", field->text());
     EXPECT_TRUE(button(0)->isDown());
+    // Held, it steps on by itself, however late a loaded machine lets the repeat come.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return field->text().toInt() >= 3; }, 10000));
     QTest::mouseRelease(handle, Qt::LeftButton, {}, onup);
-    EXPECT_EQ("2", field->text());
     EXPECT_FALSE(button(0)->isDown());
-    // The repeat itself is the button's own timer; waiting for it would only test the clock.
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_TRUE(button(i)->autoRepeat());
-        EXPECT_EQ(400, button(i)->autoRepeatDelay());
-        EXPECT_EQ(100, button(i)->autoRepeatInterval());
-    }
+    const QString released = field->text();
+    QTest::qWait(300);
+    EXPECT_EQ(released, field->text());
 }
 
 TEST_F(SpinFieldTest, ClickIntoTheTextIsReported) {
