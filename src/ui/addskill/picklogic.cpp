@@ -101,7 +101,6 @@ void PickLogic::showfilled(std::vector<std::string> lines) {
 
 void PickLogic::Edit1Change() { view_.showlines(search_.find(view_.searchtext())); }
 
-
 void PickLogic::ListBox1Click() {
     if (featuremode()) prefill(false);
 }

@@ -44,9 +44,7 @@ QString numbered(const char* stem, int number) {
 }
 
 // What a screen reader says of a control, after the caption of its block.
-QString spinname(const SheetBlock& block) {
-    return u(block.caption) + u(": значение атрибута");
-}
+QString spinname(const SheetBlock& block) { return u(block.caption) + u(": значение атрибута"); }
 
 QString tablename(const SheetBlock& block) {
     if (block.isfeatures()) return u(block.caption);
@@ -119,9 +117,9 @@ void TForm1::createfields() {
         field->setObjectName(numbered("SpinEdit", block.spec->number));
         field->setFont(pixelfont(kSpinFont));
         field->setAccessibleName(spinname(*block.spec));
-        field->setGeometry(QRect(QPoint(columnleft(*block.spec, kFieldLeft),
-                                        kCreationTops[block.spec->row].field),
-                                 kSpinSize));
+        field->setGeometry(
+            QRect(QPoint(columnleft(*block.spec, kFieldLeft), kCreationTops[block.spec->row].field),
+                  kSpinSize));
         block.field = field;
     }
 }
@@ -203,7 +201,8 @@ void TForm1::createmenu() {
 }
 
 void TForm1::placewindow() {
-    setGeometry(placement(availablearea(this), QMargins(), intendedplace(QMargins()), Fit::Centred));
+    setGeometry(
+        placement(availablearea(this), QMargins(), intendedplace(QMargins()), Fit::Centred));
     keeponscreen(this, Fit::Centred, intendedplace);
     // The first layout, before the window is ever shown.
     layout()->activate();

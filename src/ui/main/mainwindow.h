@@ -8,8 +8,8 @@
 
 #include "mainmenu.h"
 #include "sheet/appstate.h"
-#include "sheetblocks.h"
 #include "sheet/takenindex.h"
+#include "sheetblocks.h"
 
 class CaptionLabel;
 class PickDialog;

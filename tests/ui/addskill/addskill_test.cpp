@@ -100,8 +100,7 @@ TEST_F(TForm2Test, ControlsLieInsideTheDialogWithoutOverlapping) {
     EXPECT_EQ(QString::fromUtf8("Поиск"), search->accessibleName());
     // The search field stands right above the list, as wide as it.
     const QRect list = child<QWidget>("ListBox1")->geometry();
-    EXPECT_EQ(QRect(list.left(), search->y(), list.width(), search->height()),
-              search->geometry());
+    EXPECT_EQ(QRect(list.left(), search->y(), list.width(), search->height()), search->geometry());
     EXPECT_EQ(search->geometry().bottom() + 1, list.top());
     std::vector<QRect> placed;
     for (const char* name : {"Edit1", "ListBox1", "SpinEdit1", "Label1", "Label2", "RadioGroup1",
