@@ -21,6 +21,7 @@ constexpr auto kBadRow = w1251("строка не разобрана");
 constexpr auto kNoRowPlace =
     w1251("строка навыка или особенности не под атрибутом и не под особенностями");
 constexpr auto kTooLarge = w1251("число вне пределов");
+constexpr auto kEquals = w1251("знак «=» в названии: в строке таблицы он отделяет значение");
 constexpr auto kNoSkill = w1251("в каталоге нет навыка «");
 constexpr auto kOfAttr = w1251("» с атрибутом ");
 constexpr auto kNoFeat = w1251("в каталоге нет особенности «");
@@ -132,11 +133,18 @@ std::optional<std::int32_t> cutdifficulty(std::string_view& text) {
     return unit;
 }
 
+// A name of the text is found in the catalogue with a non-breaking space as the blank it
+// stands for, and any dash as any other, as the text may have travelled.
+char folded(char c) {
+    if (c == kNbsp) return ' ';
+    if (c == kEmDash || c == '\x96') return '-';
+    return c;
+}
+
 // The hash of a name grows byte by byte, so that every prefix of a key is looked up in one
-// step. A non-breaking space hashes and compares as the blank it stands for.
+// step.
 std::uint64_t hashstep(std::uint64_t hash, char c) {
-    if (c == kNbsp) c = ' ';
-    return (hash + static_cast<unsigned char>(c) + 1) * 0x100000001B3ull;
+    return (hash + static_cast<unsigned char>(folded(c)) + 1) * 0x100000001B3ull;
 }
 
 std::uint64_t hashend(std::uint64_t hash, std::size_t size) {
@@ -152,9 +160,7 @@ std::uint64_t namehash64(std::string_view name) {
 bool samename(std::string_view got, std::string_view name) {
     if (got.size() != name.size()) return false;
     for (std::size_t i = 0; i < got.size(); ++i) {
-        if (got[i] != name[i] &&
-            !(isblank(got[i]) && isblank(name[i]) && got[i] != '\t' && name[i] != '\t'))
-            return false;
+        if (folded(got[i]) != folded(name[i])) return false;
     }
     return true;
 }
@@ -282,7 +288,7 @@ private:
     void takeskill(RowRead& row, const Found& found, const TSkillRec& skill);
 
     // The first taken skill each key names, as the sums find it: by name (form 0) or by
-    // name + " (" + spec + ")" (form 1); keys with blanks for non-breaking spaces.
+    // name + " (" + spec + ")" (form 1); keys folded as names are.
     struct Form {
         std::size_t entry;
         int form;
@@ -448,6 +454,10 @@ void Parser::readrow(const Line& line) {
         problem(line, kBadRow.str());
         return;
     }
+    if (row->key.find('=') != std::string::npos) {
+        problem(line, kEquals.str());
+        return;
+    }
     row->line = line;
     rows_.push_back(std::move(*row));
 }
@@ -513,9 +523,9 @@ std::optional<RowRead> Parser::featrow(const Line& line, std::string_view body) 
     return row;
 }
 
-std::string blanked(std::string_view key) {
+std::string folded(std::string_view key) {
     std::string text(key);
-    std::replace(text.begin(), text.end(), kNbsp, ' ');
+    for (char& c : text) c = folded(c);
     return text;
 }
 
@@ -537,7 +547,7 @@ std::string spectext(const std::string& name, const std::string& spec) {
 }
 
 void Parser::findskill(RowRead& row, const NameIndex<TSkillRec>& index) {
-    const auto known = takenkeys_.find(blanked(row.key));
+    const auto known = takenkeys_.find(folded(row.key));
     if (known != takenkeys_.end()) {
         const TTakenSkill& taken = sheet_.takenskills[known->second.entry];
         row.key = known->second.form == 0 ? taken.name : spectext(taken.name, taken.spec);
@@ -564,8 +574,8 @@ void Parser::takeskill(RowRead& row, const Found& found, const TSkillRec& skill)
                   ? taken.name
                   : spectext(taken.name, taken.spec);
     const std::size_t entry = sheet_.takenskills.size();
-    takenkeys_.try_emplace(blanked(taken.name), Form{entry, 0});
-    takenkeys_.try_emplace(blanked(spectext(taken.name, taken.spec)), Form{entry, 1});
+    takenkeys_.try_emplace(folded(taken.name), Form{entry, 0});
+    takenkeys_.try_emplace(folded(spectext(taken.name, taken.spec)), Form{entry, 1});
     sheet_.takenskills.push_back(std::move(taken));
 }
 

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "catalogue/intsyntax.h"
+#include "properties.h"
 
 namespace {
 
@@ -28,32 +29,6 @@ std::string cp(std::string_view utf8) {
         if (code == 0x2013 || code == 0x2014) out += static_cast<char>(0x96 + code - 0x2013);
     }
     return out;
-}
-
-SheetWords words() {
-    SheetWords w;
-    const char* attrs[] = {"Сила",     "Выносливость", "Ловкость", "Образование",
-                           "Мышление", "Уверенность",  "Удача"};
-    for (std::size_t i = 0; i < 7; ++i) w.attributes[i] = cp(attrs[i]);
-    w.features = cp("Особенности");
-    const auto path = [](std::initializer_list<const char*> captions) {
-        std::vector<std::string> texts;
-        for (const char* caption : captions) texts.push_back(cp(caption));
-        return texts;
-    };
-    const char* one = "Все по 1 (ТЛ1)";
-    const char* two = "Все по 2 (ТЛ2)";
-    const char* progressive = "Прогрессирующая цена за единицу (ТЛ1М)";
-    w.attrrules = {{AttrRule::Start1Constant,
-                    path({"Стартовые атрибуты", one, "Постоянная цена за единицу (ТЛ1)"})},
-                   {AttrRule::Start1Progressive, path({"Стартовые атрибуты", one, progressive})},
-                   {AttrRule::Start2Fixed,
-                    path({"Стартовые атрибуты", two, "Фиксированные цены за единицу (ТЛ2)"})},
-                   {AttrRule::Start2Progressive, path({"Стартовые атрибуты", two, progressive})}};
-    w.skillrules = {
-        {SkillRule::Constant, path({"Цена навыков", "Постоянная (ТЛ1)"})},
-        {SkillRule::Progressive, path({"Цена навыков", "Прогрессирующая (ТЛ1М, ТЛ2)"})}};
-    return w;
 }
 
 // A catalogue of the names given, each "attr price branched name" for a skill, "*name" for
@@ -81,7 +56,7 @@ std::pair<std::string, std::int32_t> copytext(SheetSnapshot shot) {
     const std::int32_t total = countsheet(state, shot);
     const TakenIndex index(state.takenskills);
     const std::string line = cp("Требуется плюшек: ") + inttostr(total);
-    return {sheettext(sheetlines(shown(shot, words(), line), index)), total};
+    return {sheettext(sheetlines(shown(shot, sheetwords(), line), index)), total};
 }
 
 std::string summary(const SheetParse& parse) {
@@ -156,7 +131,7 @@ TEST(SheetText, ACopyThatTravelledReadsAsTheSheetItWas) {
         {"hyphens", replaced(sheet, cp(" — "), " - ")},
     };
     for (const auto& c2 : cases)
-        EXPECT_EQ(cp(kRead), summary(parsesheet(c2.text, c.catalogue, words()))) << c2.what;
+        EXPECT_EQ(cp(kRead), summary(parsesheet(c2.text, c.catalogue, sheetwords()))) << c2.what;
 }
 
 TEST(SheetText, ATextThatIsNoSheetOfOursNamesItsFirstBadLine) {
@@ -188,6 +163,8 @@ TEST(SheetText, ATextThatIsNoSheetOfOursNamesItsFirstBadLine) {
          "6: число вне пределов"},
         {"a rule the menu has not", replaced(sheet, cp("Постоянная (ТЛ1)"), cp("Бесплатно")),
          "3: таких правил нет в меню"},
+        {"a spec with the table's separator", replaced(sheet, cp("(сосед)"), cp("(с=сед)")),
+         "18: знак «=» в названии: в строке таблицы он отделяет значение"},
         {"a row that says nothing", replaced(sheet, cp(": уровень 3"), ""),
          "6: строка не разобрана"},
         {"an attribute missing", replaced(sheet, cp("Мышление: 1 — -5 плюшек\n"), ""),
@@ -197,7 +174,8 @@ TEST(SheetText, ATextThatIsNoSheetOfOursNamesItsFirstBadLine) {
         {"a line after the total", sheet + "PS", "22: строка после итога"},
     };
     for (const auto& c2 : cases)
-        EXPECT_EQ(cp(c2.problem), summary(parsesheet(c2.text, c.catalogue, words()))) << c2.what;
+        EXPECT_EQ(cp(c2.problem), summary(parsesheet(c2.text, c.catalogue, sheetwords())))
+            << c2.what;
 }
 
 // Random sheets as a player builds them: takes put rows of the entries' display texts,
@@ -269,7 +247,7 @@ TEST(SheetText, ARandomSheetComesBackAsItWasCopied) {
     for (int seed = 1; seed <= sheets; ++seed) {
         RandomSheet random(static_cast<std::uint32_t>(seed));
         const auto [text, total] = copytext(random.build());
-        const SheetParse parse = parsesheet(text, random.c_.catalogue, words());
+        const SheetParse parse = parsesheet(text, random.c_.catalogue, sheetwords());
         ASSERT_TRUE(parse.sheet) << "seed " << seed << ": " << summary(parse) << "\n" << text;
         EXPECT_EQ(total, parse.sheet->total) << "seed " << seed;
         const auto [again, againtotal] = copytext(snapshot(*parse.sheet));
