@@ -11,7 +11,6 @@
 #include "catalogue/intsyntax.h"
 #include "cataloguegen.h"
 #include "properties.h"
-#include "sheet/sheet.h"
 #include "sheet/sheettext.h"
 #include "sheet/w1251.h"
 #include "timing.h"
@@ -59,10 +58,7 @@ std::string validsheet(std::size_t size) {
         }
         bytes += key.size() + 30;
     }
-    AppState state;
-    countsheet(state, shot);
-    const TakenIndex index(state.takenskills);
-    return sheettext(sheetlines(shown(shot, sheetwords(), totaltext(state)), index));
+    return copyof(std::move(shot), sheetwords()).text;
 }
 
 // The valid sheet's lines without its rows, and under its first attribute one row whose

@@ -168,3 +168,10 @@ SheetShown shown(const SheetSnapshot& shot, const SheetWords& words, std::string
     sheet.total = std::move(total);
     return sheet;
 }
+
+SheetCopy copyof(SheetSnapshot shot, const SheetWords& words) {
+    AppState state;
+    const std::int32_t sum = countsheet(state, shot);
+    const TakenIndex index(state.takenskills);
+    return {sheettext(sheetlines(shown(shot, words, totaltext(state)), index)), sum};
+}

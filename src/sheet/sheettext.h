@@ -136,3 +136,12 @@ std::int32_t countsheet(AppState& state, SheetSnapshot& snapshot);
 
 // The sheet as the window would show `snapshot`, for writing it again.
 SheetShown shown(const SheetSnapshot& snapshot, const SheetWords& words, std::string total);
+
+struct SheetCopy {
+    std::string text;
+    std::int32_t total = 0;
+};
+
+// `snapshot` counted in a fresh state and copied, as a paste into a new window and then
+// Копировать лист would.
+SheetCopy copyof(SheetSnapshot snapshot, const SheetWords& words);

@@ -50,15 +50,6 @@ struct TestCatalogue {
     }
 };
 
-// The text of `shot` counted into a fresh state, as a copy writes it, and its total.
-std::pair<std::string, std::int32_t> copytext(SheetSnapshot shot) {
-    AppState state;
-    const std::int32_t total = countsheet(state, shot);
-    const TakenIndex index(state.takenskills);
-    const std::string line = cp("Требуется плюшек: ") + inttostr(total);
-    return {sheettext(sheetlines(shown(shot, sheetwords(), line), index)), total};
-}
-
 std::string summary(const SheetParse& parse) {
     if (!parse.sheet) {
         const SheetProblem& first = parse.problems.front();
@@ -246,11 +237,11 @@ TEST(SheetText, ARandomSheetComesBackAsItWasCopied) {
     const int sheets = count ? std::atoi(count) : 300;
     for (int seed = 1; seed <= sheets; ++seed) {
         RandomSheet random(static_cast<std::uint32_t>(seed));
-        const auto [text, total] = copytext(random.build());
+        const auto [text, total] = copyof(random.build(), sheetwords());
         const SheetParse parse = parsesheet(text, random.c_.catalogue, sheetwords());
         ASSERT_TRUE(parse.sheet) << "seed " << seed << ": " << summary(parse) << "\n" << text;
         EXPECT_EQ(total, parse.sheet->total) << "seed " << seed;
-        const auto [again, againtotal] = copytext(snapshot(*parse.sheet));
+        const auto [again, againtotal] = copyof(snapshot(*parse.sheet), sheetwords());
         ASSERT_EQ(text, again) << "seed " << seed;
         EXPECT_EQ(total, againtotal) << "seed " << seed;
     }
