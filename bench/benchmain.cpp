@@ -14,6 +14,7 @@
 #include "checkbench.h"
 #include "dialogbench.h"
 #include "loadbench.h"
+#include "sheettextbench.h"
 #include "skillcountbench.h"
 #include "startupbench.h"
 
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
     registerloadbenchmarks(options.datadir, options.catalogues);
     registercheckbenchmarks(options.datadir, options.catalogues);
     registerskillcountbenchmarks();
+    registersheettextbenchmarks();
     registerdialogbenchmarks();
     registerstartupbenchmarks();
     benchmark::RunSpecifiedBenchmarks();

@@ -147,6 +147,7 @@ constexpr FuzzTarget kTargets[] = {
     {"skillreader", checkskillreader},
     {"featreader", checkfeatreader},
     {"intsyntax", checkintsyntax},
+    {"sheetparser", checksheetparser},
 };
 
 }  // namespace

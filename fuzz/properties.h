@@ -6,10 +6,11 @@
 #include <string_view>
 
 #include "catalogue/records.h"
+#include "sheet/sheettext.h"
 
-// Property checks of the catalogue readers and the integer text syntax, on any bytes. Each
-// returns what went wrong, or "" when every property held. The fuzz targets abort on a
-// violation; the corpus replay and the hostile-file tests report it.
+// Property checks of the catalogue readers, the integer text syntax and the reader of copied
+// sheets, on any bytes. Each returns what went wrong, or "" when every property held. The
+// fuzz targets abort on a violation; the corpus replay and the hostile-file tests report it.
 
 // Whether what a skill reader left loaded from `bytes`, and the message it failed with
 // (nothing when it did not fail), are what the format allows.
@@ -22,6 +23,12 @@ std::string checkfeats(std::string_view bytes, std::span<const TFeatRec> loaded,
 std::string checkskillreader(std::string_view bytes);
 std::string checkfeatreader(std::string_view bytes);
 std::string checkintsyntax(std::string_view bytes);
+// Reads a copied sheet; a sheet read is written and read back as it was.
+std::string checksheetparser(std::string_view bytes);
+
+// The window's captions and rule menu paths as a copy holds them, for reading copies
+// without a window.
+const SheetWords& sheetwords();
 
 // The fuzz targets by name: also the names of their corpus folders.
 struct FuzzTarget {

@@ -2,10 +2,10 @@
 
 #include "catalogue/apperror.h"
 #include "catalogue/intsyntax.h"
+#include "copywords.h"
 #include "costs.h"
 #include "saturate.h"
 #include "takenindex.h"
-#include "w1251.h"
 
 namespace {
 
@@ -70,6 +70,5 @@ std::int32_t total(const AppState& state) {
 }
 
 std::string totaltext(const AppState& state) {
-    static constexpr auto kTotal = w1251("Требуется плюшек: ");
-    return kTotal.str() + inttostr(total(state));
+    return copywords::kTotal.str() + inttostr(total(state));
 }

@@ -3,119 +3,64 @@
 #include <QMimeData>
 #include <vector>
 
-#include "explain.h"
-#include "sheet/costs.h"
+#include "sheet/sheettext.h"
 #include "ui/encoding.h"
 
 namespace {
 
 QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
-enum class Kind { Heading, Rule, Attribute, Section, Row, Total };
-
-// One line of the copy: what it names, what was read and what it costs (or why nothing).
-struct Line {
-    Kind kind;
-    QString name;
-    QString value;
-    QString price;
-};
-
-QString pricetext(const Cost& cost, const char* none) {
-    return cost.points ? plushki(*cost.points) : u(none);
+std::vector<std::string> cp1251path(const QStringList& path) {
+    std::vector<std::string> captions;
+    for (const QString& caption : path) captions.push_back(tocp1251(caption));
+    return captions;
 }
 
-Line attributeline(const ShownSheet::Attribute& attribute, AttrRule rule) {
-    const Cost cost = attrcost(attribute.text, rule);
-    return {Kind::Attribute, attribute.caption, reading(cost, "не задано"),
-            pricetext(cost, "цены нет")};
-}
-
-Line skillline(const SkillRowCost& cost) {
-    QString name = fromcp1251(cost.key);
-    if (cost.why == Why::NoKey) name = u("Без навыка");
-    if (cost.taken) name += u(" (") + difficulty(cost.unitprice) + ')';
-    const char* none = "цены нет";
-    if (cost.why == Why::NotTaken) none = "нет среди взятых навыков";
-    if (cost.why == Why::NoKey) none = "в сумму не входит";
-    return {Kind::Row, name, u("уровень ") + reading(cost, "не задан"), pricetext(cost, none)};
-}
-
-Line featureline(const Cost& cost) {
-    const QString name = cost.key.empty() ? u("Без названия") : fromcp1251(cost.key);
-    const QString price =
-        cost.points ? plushki(*cost.points) : u("цена ") + reading(cost, "не задана");
-    return {Kind::Row, name, {}, price};
-}
-
-std::vector<Line> sheetlines(const ShownSheet& sheet, const TakenIndex& index) {
-    std::vector<Line> lines{{Kind::Heading, u("Лист персонажа «Тальвира»"), {}, {}}};
-    for (const QStringList& path : sheet.rules) {
-        lines.push_back({Kind::Rule, path.front(), path.mid(1).join(u(" / ")), {}});
+SheetShown cp1251sheet(const ShownSheet& sheet) {
+    SheetShown shown;
+    for (std::size_t i = 0; i < sheet.rules.size(); ++i)
+        shown.rulepaths[i] = cp1251path(sheet.rules[i]);
+    shown.prices = sheet.prices;
+    for (std::size_t i = 0; i < sheet.attributes.size(); ++i) {
+        shown.captions[i] = tocp1251(sheet.attributes[i].caption);
+        shown.attrtexts[i] = sheet.attributes[i].text;
+        shown.skills[i] = sheet.attributes[i].skills;
     }
-    for (const ShownSheet::Attribute& attribute : sheet.attributes) {
-        lines.push_back(attributeline(attribute, sheet.prices.attr));
-        for (const std::string& line : *attribute.skills) {
-            const SkillRowCost cost = skillrowcost(index, line, sheet.prices.skill);
-            if (cost.why != Why::Blank) lines.push_back(skillline(cost));
-        }
-    }
-    lines.push_back({Kind::Section, sheet.featurescaption, {}, {}});
-    for (const std::string& line : *sheet.features) {
-        const Cost cost = featrowcost(line);
-        if (cost.why != Why::Blank) lines.push_back(featureline(cost));
-    }
-    lines.push_back({Kind::Total, sheet.total, {}, {}});
-    return lines;
-}
-
-// "- Фехтование (сложный): уровень 3 — 12 плюшек", with a blank line before the first
-// attribute and before the total.
-QString plaintext(const std::vector<Line>& lines) {
-    QString text;
-    Kind previous = Kind::Heading;
-    for (const Line& line : lines) {
-        if (line.kind == Kind::Total || (line.kind == Kind::Attribute && previous == Kind::Rule))
-            text += '\n';
-        previous = line.kind;
-        if (line.kind == Kind::Row) text += u("- ");
-        text += line.name;
-        QString said = line.value;
-        if (!said.isEmpty() && !line.price.isEmpty()) said += u(" — ");
-        said += line.price;
-        if (!said.isEmpty()) text += u(": ") + said;
-        text += '\n';
-    }
-    return text;
+    shown.featurescaption = tocp1251(sheet.featurescaption);
+    shown.features = sheet.features;
+    shown.total = tocp1251(sheet.total);
+    return shown;
 }
 
 QString cell(const QString& text, const char* attributes = "") {
     return u("<td%1>%2</td>").arg(u(attributes), text.toHtmlEscaped());
 }
 
-QString htmlrow(const Line& line) {
-    const QString name = line.name.toHtmlEscaped();
+QString htmlrow(const SheetLine& line) {
+    const QString name = fromcp1251(line.name);
+    const QString value = fromcp1251(line.value);
+    const QString price = fromcp1251(line.price);
     switch (line.kind) {
-        case Kind::Heading:
-        case Kind::Total:
-            return u("<tr><th colspan=\"3\">%1</th></tr>").arg(name);
-        case Kind::Section:
-            return u("<tr><td colspan=\"3\"><b>%1</b></td></tr>").arg(name);
-        case Kind::Rule:
-            return u("<tr>") + cell(line.name) + cell(line.value, " colspan=\"2\"") + u("</tr>");
-        case Kind::Attribute:
-            return u("<tr><td><b>%1</b></td>").arg(name) + cell(line.value) + cell(line.price) +
-                   u("</tr>");
-        case Kind::Row:
-            return u("<tr>") + cell(line.name, " style=\"padding-left:1.5em\"") + cell(line.value) +
-                   cell(line.price) + u("</tr>");
+        case SheetLineKind::Heading:
+        case SheetLineKind::Total:
+            return u("<tr><th colspan=\"3\">%1</th></tr>").arg(name.toHtmlEscaped());
+        case SheetLineKind::Section:
+            return u("<tr><td colspan=\"3\"><b>%1</b></td></tr>").arg(name.toHtmlEscaped());
+        case SheetLineKind::Rule:
+            return u("<tr>") + cell(name) + cell(value, " colspan=\"2\"") + u("</tr>");
+        case SheetLineKind::Attribute:
+            return u("<tr><td><b>%1</b></td>").arg(name.toHtmlEscaped()) + cell(value) +
+                   cell(price) + u("</tr>");
+        case SheetLineKind::Row:
+            return u("<tr>") + cell(name, " style=\"padding-left:1.5em\"") + cell(value) +
+                   cell(price) + u("</tr>");
     }
     return {};
 }
 
-QString html(const std::vector<Line>& lines) {
+QString html(const std::vector<SheetLine>& lines) {
     QString table;
-    for (const Line& line : lines) table += htmlrow(line) + '\n';
+    for (const SheetLine& line : lines) table += htmlrow(line) + '\n';
     return u("<html><head><meta charset=\"utf-8\"></head><body>\n"
              "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n") +
            table + u("</table>\n</body></html>\n");
@@ -124,9 +69,9 @@ QString html(const std::vector<Line>& lines) {
 }  // namespace
 
 std::unique_ptr<QMimeData> sheetcopy(const ShownSheet& sheet, const TakenIndex& index) {
-    const std::vector<Line> lines = sheetlines(sheet, index);
+    const std::vector<SheetLine> lines = sheetlines(cp1251sheet(sheet), index);
     auto copy = std::make_unique<QMimeData>();
-    copy->setText(plaintext(lines));
+    copy->setText(fromcp1251(sheettext(lines)));
     copy->setHtml(html(lines));
     return copy;
 }

@@ -1,6 +1,8 @@
 #include "explain.h"
 
+#include "sheet/copywords.h"
 #include "sheet/costs.h"
+#include "sheet/sheettext.h"
 #include "ui/encoding.h"
 
 namespace {
@@ -27,46 +29,17 @@ QString rulename(AttrRule rule) {
 
 // "<what> <unset>" for an empty value and "<what> «<value>» не число" for any other text that
 // is not an integer, then `tail`.
-QString unpriced(const Cost& cost, const char* what, const char* unset, const char* tail) {
-    return u(what) + ' ' + reading(cost, unset) + u(tail);
+QString unpriced(const Cost& cost, const char* what, std::string_view unset, const char* tail) {
+    return u(what) + ' ' + fromcp1251(reading(cost, unset)) + u(tail);
 }
 
 // "<level>, <rule> — <points>": how a priced value was priced.
 QString priced(const Cost& cost, const QString& rule) {
-    return u("%1, %2 — %3").arg(QString::number(*cost.value), rule, plushki(*cost.points));
+    return u("%1, %2 — %3")
+        .arg(QString::number(*cost.value), rule, fromcp1251(plushki(*cost.points)));
 }
 
 }  // namespace
-
-QString difficulty(std::int32_t unitprice) {
-    switch (unitprice) {
-        case 1:
-            return u("обычный");
-        case 2:
-            return u("сложный");
-        case 4:
-            return u("очень сложный");
-        default:
-            return u("цена единицы %1").arg(unitprice);
-    }
-}
-
-QString reading(const Cost& cost, const char* unset) {
-    if (cost.value) return QString::number(*cost.value);
-    if (cost.text.empty()) return u(unset);
-    return u("«") + fromcp1251(cost.text) + u("» не число");
-}
-
-QString plushki(std::int64_t points) {
-    const std::int64_t n = points < 0 ? -points : points;
-    const char* word = "плюшек";
-    if (n % 10 == 1 && n % 100 != 11) {
-        word = "плюшка";
-    } else if (n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14)) {
-        word = "плюшки";
-    }
-    return QString::number(points) + ' ' + u(word);
-}
 
 QString skillrowtip(const TakenIndex& index, std::string_view line, SkillRule rule) {
     const SkillRowCost cost = skillrowcost(index, line, rule);
@@ -80,8 +53,9 @@ QString skillrowtip(const TakenIndex& index, std::string_view line, SkillRule ru
         default:
             break;
     }
-    const QString head = fromcp1251(cost.key) + u(" (") + difficulty(cost.unitprice) + u("): ");
-    if (!cost.points) return head + unpriced(cost, "уровень", "не задан", ", цены нет");
+    const QString head =
+        fromcp1251(cost.key) + u(" (") + fromcp1251(difficulty(cost.unitprice)) + u("): ");
+    if (!cost.points) return head + unpriced(cost, "уровень", copywords::kUnsetLevel, ", цены нет");
     return head + u("уровень ") + priced(cost, rulename(rule));
 }
 
@@ -89,14 +63,14 @@ QString featrowtip(std::string_view line) {
     const Cost cost = featrowcost(line);
     if (cost.why == Why::Blank) return {};
     const QString head = (cost.key.empty() ? u("Без названия") : fromcp1251(cost.key)) + u(": ");
-    if (!cost.points) return head + unpriced(cost, "цена", "не задана", "");
-    return head + plushki(*cost.points);
+    if (!cost.points) return head + unpriced(cost, "цена", copywords::kUnsetPrice, "");
+    return head + fromcp1251(plushki(*cost.points));
 }
 
 QString attrtip(const QString& attribute, std::string_view text, AttrRule rule) {
     const QString head = attribute + u(": ");
     const Cost cost = attrcost(text, rule);
-    if (!cost.points) return head + unpriced(cost, "значение", "не задано", ", цены нет");
+    if (!cost.points) return head + unpriced(cost, "значение", copywords::kUnsetAttr, ", цены нет");
     return head + u("значение ") + priced(cost, rulename(rule));
 }
 

@@ -11,16 +11,8 @@
 
 // The short texts that tell what a part of the sheet costs, shown as tooltips and read as
 // accessible descriptions. They put into words what the sheet's costs say of a row or field;
-// lines and field texts are Windows-1251, as the sheet keeps them.
-
-// "12 плюшек", "1 плюшка", "-3 плюшки".
-QString plushki(std::int64_t points);
-
-// "обычный", "сложный", "очень сложный": a skill's unit price.
-QString difficulty(std::int32_t unitprice);
-
-// How a value's text reads: "3", "«abc» не число", or `unset` ("не задан") for an empty text.
-QString reading(const Cost& cost, const char* unset);
+// lines and field texts are Windows-1251, as the sheet keeps them. The words of a price
+// are the copied sheet's (sheet/sheettext.h).
 
 // "Фехтование (сложный): уровень 3, прогрессирующая цена — 12 плюшек", priced as the skill
 // sum prices the row now. Empty for a row without key and value.

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "sheet/sheettext.h"
 #include "ui/encoding.h"
 
 namespace {
@@ -23,7 +24,7 @@ TEST(Explain, PointsTakeTheirRussianPluralForm) {
         {22, "22 плюшки"}, {111, "111 плюшек"}, {-1, "-1 плюшка"},
         {-3, "-3 плюшки"}, {-35, "-35 плюшек"}, {-2147483648LL, "-2147483648 плюшек"},
     };
-    for (const auto& c : cases) EXPECT_EQ(u(c.text), plushki(c.points)) << c.points;
+    for (const auto& c : cases) EXPECT_EQ(u(c.text), fromcp1251(plushki(c.points))) << c.points;
 }
 
 TEST(Explain, RowsAndFieldsWithoutAPriceSayWhy) {

@@ -1,0 +1,147 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "appstate.h"
+#include "catalogue/catalogue.h"
+#include "costs.h"
+#include "kvline.h"
+#include "prices.h"
+#include "takenindex.h"
+
+// The copied sheet as text, both ways: the lines that Копировать лист writes, and the sheet
+// read back from such a text. All texts are Windows-1251 bytes.
+
+// "12 плюшек", "1 плюшка", "-3 плюшки".
+std::string plushki(std::int64_t points);
+
+// "обычный", "сложный", "очень сложный": a skill's unit price.
+std::string difficulty(std::int32_t unitprice);
+
+// How a value's text reads: "3", "«abc» не число", or `unset` ("не задан") for an empty text.
+std::string reading(const Cost& cost, std::string_view unset);
+
+// The sheet as the window shows it; the pointers are the tables' lines.
+struct SheetShown {
+    // The captions from the menu bar down to each rule's checked item, attribute rule first.
+    std::array<std::vector<std::string>, 2> rulepaths;
+    PriceRules prices{};
+    std::array<std::string, 7> captions;
+    std::array<std::string, 7> attrtexts;
+    std::array<const Lines*, 7> skills{};
+    std::string featurescaption;
+    const Lines* features = nullptr;
+    std::string total;
+};
+
+enum class SheetLineKind { Heading, Rule, Attribute, Section, Row, Total };
+
+// One line of the copy: what it names, what was read and what it costs (or why nothing).
+struct SheetLine {
+    SheetLineKind kind;
+    std::string name;
+    std::string value;
+    std::string price;
+};
+
+std::vector<SheetLine> sheetlines(const SheetShown& sheet, const TakenIndex& index);
+
+// The plain text of the copy: "- Фехтование (сложный): уровень 3 — 12 плюшек", with a blank
+// line before the first attribute and before the total; LF line ends.
+std::string sheettext(const std::vector<SheetLine>& lines);
+
+// The window's own words that a copy holds: the attribute captions, the features caption,
+// and for every rule the captions of its menu path, from the menu bar down to its item.
+struct SheetWords {
+    std::array<std::string, 7> attributes;
+    std::string features;
+    std::vector<std::pair<AttrRule, std::vector<std::string>>> attrrules;
+    std::vector<std::pair<SkillRule, std::vector<std::string>>> skillrules;
+};
+
+// What a field can hold once left; a copied attribute outside it is no sheet of ours.
+inline constexpr std::int32_t kAttrLowest = 1;
+inline constexpr std::int32_t kAttrHighest = 5;
+
+struct SkillRow {
+    std::string key;
+    std::string level;
+    // The unit price the copy named, for a row that stood for a taken skill.
+    std::optional<std::int32_t> unitprice;
+};
+
+struct FeatRow {
+    std::string key;
+    std::string price;
+};
+
+// A sheet read from a copy: its rows as written, and the taken entries the rows stand for,
+// in the order a player could have taken them.
+struct SheetDescription {
+    PriceRules prices{};
+    std::array<std::int32_t, 7> attributes{};
+    std::array<std::vector<SkillRow>, 7> skills;
+    std::vector<FeatRow> features;
+    std::vector<TTakenSkill> takenskills;
+    std::vector<TTakenFeat> takenfeats;
+    // The figure of the copy's total line, as written.
+    std::int32_t total = 0;
+};
+
+struct SheetProblem {
+    // From 1; 0 when the text as a whole is at fault.
+    std::size_t line = 0;
+    std::string text;
+    std::string what;
+};
+
+struct SheetParse {
+    std::optional<SheetDescription> sheet;
+    // Set exactly when `sheet` is not; the first few only.
+    std::vector<SheetProblem> problems;
+};
+
+inline constexpr std::size_t kSheetProblemsShown = 5;
+
+// Reads a copied sheet: any line ends, blank lines, blanks and non-breaking spaces around
+// lines, any dash where the copy has "—". Each taken row is found in `catalogue` as a take
+// would find it; a figure of a price or of the total is read, never checked. Linear in the
+// text and the catalogue.
+SheetParse parsesheet(std::string_view text, const Catalogue& catalogue, const SheetWords& words);
+
+// What the window holds after a paste: the attribute texts, the eight tables' lines (the
+// features' last), the taken lists and the rules; the sums are still to be counted.
+struct SheetSnapshot {
+    PriceRules prices{};
+    std::array<std::string, 7> attrtexts;
+    std::array<Lines, 8> tables;
+    std::vector<TTakenSkill> takenskills;
+    std::vector<TTakenFeat> takenfeats;
+};
+
+SheetSnapshot snapshot(const SheetDescription& sheet);
+
+// The three sums of `snapshot` into `state`, as the window counts them: countpoints,
+// skillcount (a level that is no integer keeps the old skillpoints), then leaving the
+// feature table, which may write "0" over its prices. The taken lists become the
+// snapshot's. Returns the total.
+std::int32_t countsheet(AppState& state, SheetSnapshot& snapshot);
+
+// The sheet as the window would show `snapshot`, for writing it again.
+SheetShown shown(const SheetSnapshot& snapshot, const SheetWords& words, std::string total);
+
+struct SheetCopy {
+    std::string text;
+    std::int32_t total = 0;
+};
+
+// `snapshot` counted in a fresh state and copied, as a paste into a new window and then
+// Копировать лист would.
+SheetCopy copyof(SheetSnapshot snapshot, const SheetWords& words);

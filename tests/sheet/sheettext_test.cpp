@@ -1,0 +1,250 @@
+// A copied sheet read back: the forms a text takes on its way, the texts that are no sheet of
+// ours, and random sheets that come back as they were copied.
+#include "sheet/sheettext.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+
+#include "catalogue/intsyntax.h"
+#include "properties.h"
+
+namespace {
+
+// Test texts are UTF-8; the sheet reads Windows-1251: Russian letters, «», dashes, NBSP.
+std::string cp(std::string_view utf8) {
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        const std::size_t more = c >= 0xE0 ? 2 : 1;
+        unsigned code = c & (more == 1 ? 0x1Fu : 0x0Fu);
+        for (std::size_t k = 0; k < more; ++k) code = code << 6 | (utf8[++i] & 0x3Fu);
+        if (code >= 0x410 && code <= 0x44F) out += static_cast<char>(0xC0 + code - 0x410);
+        if (code == 0xA0 || code == 0xAB || code == 0xBB) out += static_cast<char>(code);
+        if (code == 0x2013 || code == 0x2014) out += static_cast<char>(0x96 + code - 0x2013);
+    }
+    return out;
+}
+
+// A catalogue of the names given, each "attr price branched name" for a skill, "*name" for
+// a branched feature.
+struct TestCatalogue {
+    std::vector<std::string> names;
+    Catalogue catalogue;
+    void skill(int attr, int price, bool branched, const std::string& name) {
+        catalogue.skilllist.push_back({keep(name), std::uint8_t(attr), std::uint8_t(price), 0,
+                                       std::uint8_t(branched ? 1 : 0)});
+    }
+    void feat(bool branched, const std::string& name) {
+        catalogue.featlist.push_back({keep(name), {5, 10, 5}, std::uint8_t(branched)});
+    }
+    std::string_view keep(const std::string& name) {
+        catalogue.text.push_back(std::make_unique<char[]>(name.size() + 1));
+        std::copy(name.begin(), name.end(), catalogue.text.back().get());
+        return {catalogue.text.back().get(), name.size()};
+    }
+};
+
+std::string summary(const SheetParse& parse) {
+    if (!parse.sheet) {
+        const SheetProblem& first = parse.problems.front();
+        return std::to_string(first.line) + ": " + first.what;
+    }
+    const SheetSnapshot shot = snapshot(*parse.sheet);
+    std::string text =
+        std::to_string(int(shot.prices.attr)) + std::to_string(int(shot.prices.skill));
+    for (const std::string& attr : shot.attrtexts) text += attr;
+    for (std::size_t i = 0; i < shot.tables.size(); ++i) {
+        for (const std::string& line : shot.tables[i])
+            text += " " + std::to_string(i + 1) + ":" + line;
+    }
+    for (const TTakenSkill& t : shot.takenskills)
+        text += " S" + t.name + "/" + t.spec + "/" + std::to_string(t.price);
+    for (const TTakenFeat& t : shot.takenfeats)
+        text += " F" + t.name + "/" + t.spec + "/" + std::to_string(t.price);
+    return text + " =" + std::to_string(parse.sheet->total);
+}
+
+TestCatalogue smallcatalogue() {
+    TestCatalogue c;
+    c.skill(3, 2, true, cp("Стрельба"));
+    c.skill(3, 1, false, cp("Лук (короткий)"));
+    c.skill(1, 1, false, cp("Бег"));
+    c.feat(false, cp(" Хромота"));
+    c.feat(true, cp("Враг"));
+    return c;
+}
+
+const char* const kSheet =
+    "Лист персонажа «Тальвира»\n"
+    "Стартовые атрибуты: Все по 2 (ТЛ2) / Фиксированные цены за единицу (ТЛ2)\n"
+    "Цена навыков: Постоянная (ТЛ1)\n\n"
+    "Сила: 1 — -5 плюшек\n- Бег (обычный): уровень 3 — 3 плюшки\n"
+    "- Лазание: уровень «b)=1» не число — нет среди взятых навыков\n"
+    "Выносливость: 1 — -5 плюшек\nЛовкость: 3 — 10 плюшек\n"
+    "- Стрельба (Лук (длинный): стрелы) (сложный): уровень 2 — 4 плюшки\n"
+    "- Лук (короткий) (обычный): уровень не задан — цены нет\n"
+    "Образование: 1 — -5 плюшек\nМышление: 1 — -5 плюшек\nУверенность: 1 — -5 плюшек\n"
+    "Удача: 1 — -5 плюшек\nОсобенности\n-  Хромота: -7 плюшек\n- Враг (сосед): цена не задана\n"
+    "- Враг: цена «x» не число\n\nТребуется плюшек: 99\n";
+
+const char* const kRead =
+    "201131111 1:Бег=3 1:Лазание=b)=1 3:Стрельба (Лук (длинный): стрелы)=2 "
+    "3:Лук (короткий)= 8: Хромота=-7 8:Враг (сосед)= 8:Враг=x SБег//1 "
+    "SСтрельба/Лук (длинный): стрелы/2 SЛук (короткий)//1 F Хромота//-7 FВраг/сосед/0 "
+    "FВраг//0 =99";
+
+std::string replaced(std::string text, std::string_view from, std::string_view to) {
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+TEST(SheetText, ACopyThatTravelledReadsAsTheSheetItWas) {
+    const TestCatalogue c = smallcatalogue();
+    const std::string sheet = cp(kSheet);
+    const struct {
+        const char* what;
+        std::string text;
+    } cases[] = {
+        {"as copied", sheet},
+        {"CR LF", replaced(sheet, "\n", "\r\n")},
+        {"CR", replaced(sheet, "\n", "\r")},
+        {"blank lines and blanks around", "\n \t\n  " + replaced(sheet, "\n", " \n\n\t ") + "\n  "},
+        {"non-breaking spaces",
+         replaced(replaced(sheet, cp(" — "), cp("\u00A0—\u00A0")), "\n- ", cp("\n-\u00A0"))},
+        {"en dashes", replaced(sheet, cp(" — "), cp(" – "))},
+        {"hyphens", replaced(sheet, cp(" — "), " - ")},
+    };
+    for (const auto& c2 : cases)
+        EXPECT_EQ(cp(kRead), summary(parsesheet(c2.text, c.catalogue, sheetwords()))) << c2.what;
+}
+
+TEST(SheetText, ATextThatIsNoSheetOfOursNamesItsFirstBadLine) {
+    const TestCatalogue c = smallcatalogue();
+    const std::string sheet = cp(kSheet);
+    const struct {
+        const char* what;
+        std::string text;
+        const char* problem;
+    } cases[] = {
+        {"no text", "", "0: В буфере обмена нет текста"},
+        {"blanks only", " \r\n\t ", "0: В буфере обмена нет текста"},
+        {"a greeting", cp("\nПривет!"),
+         "2: это не лист персонажа: первая строка не «Лист персонажа «Тальвира»»"},
+        {"an unknown skill", replaced(sheet, cp("- Бег"), cp("- Бегг")),
+         "6: в каталоге нет навыка «Бегг» с атрибутом Сила"},
+        {"a skill of another attribute",
+         replaced(sheet, cp("плюшек\n- Бег"),
+                  cp("плюшек\n- Стрельба (сложный): уровень 1 — 2 плюшки\n- Бег")),
+         "6: в каталоге нет навыка «Стрельба» с атрибутом Сила"},
+        {"an unknown feature", replaced(sheet, cp("- Враг:"), cp("- Друг:")),
+         "19: в каталоге нет особенности «Друг»"},
+        {"an attribute above 5", replaced(sheet, cp("Сила: 1"), cp("Сила: 6")),
+         "5: значение атрибута не число от 1 до 5"},
+        {"an attribute unset",
+         replaced(sheet, cp("Сила: 1 — -5 плюшек"), cp("Сила: не задано — цены нет")),
+         "5: значение атрибута не число от 1 до 5"},
+        {"a level beyond 32 bits", replaced(sheet, cp("уровень 3"), cp("уровень 3000000000")),
+         "6: число вне пределов"},
+        {"a rule the menu has not", replaced(sheet, cp("Постоянная (ТЛ1)"), cp("Бесплатно")),
+         "3: таких правил нет в меню"},
+        {"a spec with the table's separator", replaced(sheet, cp("(сосед)"), cp("(с=сед)")),
+         "18: знак «=» в названии: в строке таблицы он отделяет значение"},
+        {"a row that says nothing", replaced(sheet, cp(": уровень 3"), ""),
+         "6: строка не разобрана"},
+        {"an attribute missing", replaced(sheet, cp("Мышление: 1 — -5 плюшек\n"), ""),
+         "13: ожидалась строка «Мышление: ...»"},
+        {"cut before the total", sheet.substr(0, sheet.find(cp("Требуется"))),
+         "0: ожидалась строка «Требуется плюшек: ...»"},
+        {"a line after the total", sheet + "PS", "22: строка после итога"},
+    };
+    for (const auto& c2 : cases)
+        EXPECT_EQ(cp(c2.problem), summary(parsesheet(c2.text, c.catalogue, sheetwords())))
+            << c2.what;
+}
+
+// Random sheets as a player builds them: takes put rows of the entries' display texts,
+// levels and prices typed after, a cell left empty before texts that are no number.
+class RandomSheet {
+public:
+    explicit RandomSheet(std::uint32_t seed) : rng_(seed) {
+        const char* words[] = {"Лук",       "Бег",  "Лук (короткий)", " Хромота", "Знание: история",
+                               "Бой — меч", "Враг", "Чары (x",        "Лук ("};
+        for (int i = 0; i < 24; ++i) {
+            const std::string name = cp(words[i % 9]) + (i < 9 ? "" : std::to_string(i / 9));
+            c_.skill(1 + pick(7), std::array{1, 2, 4, 3}[pick(4)], pick(2) == 0, name);
+            c_.feat(pick(2) == 0, name);
+        }
+    }
+
+    SheetSnapshot build() {
+        shot_.prices = {AttrRule(pick(4)), SkillRule(pick(2))};
+        for (std::string& text : shot_.attrtexts) text = std::to_string(1 + pick(5));
+        for (int n = pick(12); n > 0; --n) takeskill();
+        for (int n = pick(6); n > 0; --n) takefeat();
+        for (int n = pick(3); n > 0; --n) {
+            Lines& table = shot_.tables[pick(7)];
+            table.insert(table.begin() + pick(int(table.size()) + 1),
+                         joinline(cp("Нигде ") + std::to_string(pick(9)), value(table)));
+        }
+        return shot_;
+    }
+
+private:
+    int pick(int n) { return int(rng_() % std::uint32_t(n)); }
+    std::string spec() {
+        const char* specs[] = {"Лук", "а (б)", "x: y — z", " с пробелом", "(", "длинный)"};
+        return cp(specs[pick(6)]);
+    }
+    std::string value(const Lines& table) {
+        const bool unset = std::any_of(table.begin(), table.end(),
+                                       [](const std::string& l) { return linevalue(l).empty(); });
+        if (pick(8) == 0) return "";
+        if (unset && pick(2) == 0) return cp("x=1: уровень — «") + std::to_string(pick(3));
+        return std::to_string(pick(9) - 3);
+    }
+    void takeskill() {
+        const TSkillRec& skill = c_.catalogue.skilllist[pick(int(c_.catalogue.skilllist.size()))];
+        TTakenSkill taken{1 + pick(5), skill.price, std::string(skill.name), {}};
+        if (skill.branched == 1) taken.spec = spec();
+        Lines& table = shot_.tables[skill.attr - 1];
+        table.insert(table.begin() + pick(int(table.size()) + 1),
+                     joinline(displaytext(taken), value(table)));
+        shot_.takenskills.push_back(std::move(taken));
+    }
+    void takefeat() {
+        const TFeatRec& feat = c_.catalogue.featlist[pick(int(c_.catalogue.featlist.size()))];
+        TTakenFeat taken{std::string(feat.name), feat.branched ? spec() : "", pick(141) - 70};
+        shot_.tables[7].push_back(joinline(displaytext(taken), value(shot_.tables[7])));
+        shot_.takenfeats.push_back(std::move(taken));
+    }
+
+    std::mt19937 rng_;
+    SheetSnapshot shot_;
+
+public:
+    TestCatalogue c_;
+};
+
+TEST(SheetText, ARandomSheetComesBackAsItWasCopied) {
+    const char* count = std::getenv("TALVIRA_ROUND_TRIPS");
+    const int sheets = count ? std::atoi(count) : 300;
+    for (int seed = 1; seed <= sheets; ++seed) {
+        RandomSheet random(static_cast<std::uint32_t>(seed));
+        const auto [text, total] = copyof(random.build(), sheetwords());
+        const SheetParse parse = parsesheet(text, random.c_.catalogue, sheetwords());
+        ASSERT_TRUE(parse.sheet) << "seed " << seed << ": " << summary(parse) << "\n" << text;
+        EXPECT_EQ(total, parse.sheet->total) << "seed " << seed;
+        const auto [again, againtotal] = copyof(snapshot(*parse.sheet), sheetwords());
+        ASSERT_EQ(text, again) << "seed " << seed;
+        EXPECT_EQ(total, againtotal) << "seed " << seed;
+    }
+}
+
+}  // namespace
