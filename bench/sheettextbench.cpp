@@ -62,8 +62,8 @@ std::string validsheet(std::size_t size) {
 }
 
 // The valid sheet's lines without its rows, and under its first attribute one row whose
-// name is `size` bytes of the copy's separators, words and parentheses in random order: every scan
-// of a row and every look-up of a name's cuts runs over all of it.
+// name is `size` bytes of the copy's separators, words and parentheses in random order:
+// every scan of a row and every look-up of a name's cuts runs over all of it.
 std::string garbagerow(std::size_t size) {
     const std::string valid = validsheet(1'000);
     std::string text;
@@ -74,6 +74,7 @@ std::string garbagerow(std::size_t size) {
     }
     const std::size_t firstattr = text.find("\n\n") + 2;
     std::string row = "- ";
+    // No "=": a name with it is refused before it is looked up.
     const std::string pieces[] = {" (",
                                   ")",
                                   ": ",
@@ -81,7 +82,7 @@ std::string garbagerow(std::size_t size) {
                                   w1251("«").str(),
                                   w1251("уровень ").str(),
                                   w1251("» не число").str(),
-                                  "=",
+                                  "(",
                                   w1251("\xC2\xA0").str(),
                                   w1251("Лук").str(),
                                   "-",

@@ -223,7 +223,7 @@ std::optional<Found> findkey(const NameIndex<Record>& index, std::string_view ke
 }
 
 struct Line {
-    std::size_t number;
+    std::size_t number = 0;
     std::string_view text;
 };
 
@@ -334,12 +334,17 @@ SheetParse Parser::run(std::string_view text) {
     return {std::move(sheet_), {}};
 }
 
+// The caption a group of rule lines begins with: the menu bar's item of its first rule.
+template <typename Group>
+std::string_view rulehead(const Group& group) {
+    if (group.empty() || group.front().second.empty()) return {};
+    return group.front().second.front();
+}
+
 std::string Parser::expected(std::size_t step) const {
     std::string_view head;
     if (step == kRulesStep || step == kRulesStep + 1) {
-        const auto& paths =
-            step == kRulesStep ? words_.attrrules.front().second : words_.skillrules.front().second;
-        if (!paths.empty()) head = paths.front();
+        head = step == kRulesStep ? rulehead(words_.attrrules) : rulehead(words_.skillrules);
     } else if (step >= kFirstAttrStep && step < kFeaturesStep) {
         head = words_.attributes[step - kFirstAttrStep];
     } else if (step == kFeaturesStep) {
@@ -406,10 +411,9 @@ bool Parser::readrule(const Line& line) {
         return true;
     }
     // A line under the rules' caption with a path the menu has not.
-    for (const auto* group :
-         {&words_.attrrules.front().second, &words_.skillrules.front().second}) {
+    for (const std::string_view head : {rulehead(words_.attrrules), rulehead(words_.skillrules)}) {
         std::string_view text = line.text;
-        if (!group->empty() && cutprefix(text, group->front()) && cutprefix(text, ": ")) {
+        if (!head.empty() && cutprefix(text, head) && cutprefix(text, ": ")) {
             problem(line, kUnknownRule.str());
             return true;
         }

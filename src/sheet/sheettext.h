@@ -45,7 +45,7 @@ enum class SheetLineKind { Heading, Rule, Attribute, Section, Row, Total };
 
 // One line of the copy: what it names, what was read and what it costs (or why nothing).
 struct SheetLine {
-    SheetLineKind kind;
+    SheetLineKind kind = SheetLineKind::Row;
     std::string name;
     std::string value;
     std::string price;
@@ -111,9 +111,12 @@ struct SheetParse {
 inline constexpr std::size_t kSheetProblemsShown = 5;
 
 // Reads a copied sheet: any line ends, blank lines, blanks and non-breaking spaces around
-// lines, any dash where the copy has "—". Each taken row is found in `catalogue` as a take
-// would find it; a figure of a price or of the total is read, never checked. Linear in the
-// text and the catalogue.
+// lines, any dash where the copy has "—". A figure of a price or of the total is read, never
+// checked. A taken row stands for the first taken entry its key names, as the sums find it;
+// failing one, for a catalogue entry of its attribute (any feature for a feature row): the
+// whole key as a name, else the leftmost cut "name (spec)" of a branched entry, one whose
+// unit price is the copy's first. Names match the catalogue's with a non-breaking space
+// for a blank and any dash for another. Linear in the text and the catalogue.
 SheetParse parsesheet(std::string_view text, const Catalogue& catalogue, const SheetWords& words);
 
 // What the window holds after a paste: the attribute texts, the eight tables' lines (the
