@@ -83,7 +83,7 @@ Conversion convertutf8(std::string_view bytes) {
     if (!text || (ascii && !bom)) return {};
     Conversion out;
     out.bytes = utf16tocp1251(*text);
-    const Conversion refused = refusal(*text, out.bytes);
+    Conversion refused = refusal(*text, out.bytes);
     if (refused.result == Conversion::Result::Refused) return refused;
     out.result = Conversion::Result::Converted;
     return out;

@@ -76,7 +76,7 @@ constexpr Words kWords[] = {
      "({})",
      "похоже на UTF-8; каталоги читаются в Windows-1251, и имена выходят искажёнными ({})"},
     {Text::AdviceWindows,
-     "talvira-check --fix converts the file, or Notepad's \"Save As\" with the encoding \"ANSI\"",
+     R"(talvira-check --fix converts the file, or Notepad's "Save As" with the encoding "ANSI")",
      "talvira-check --fix перекодирует файл, или в Блокноте «Сохранить как» с кодировкой "
      "«ANSI»"},
     {Text::AdviceDebian, "talvira-check --fix or iconv -f UTF-8 -t WINDOWS-1251 converts the file",

@@ -77,7 +77,7 @@ void checkone(CatalogueKind kind, const std::filesystem::path& path, Language la
 // "N errors, M warnings", and what was not checked; never a count when nothing was.
 std::string summaryline(const Totals& totals, Language language) {
     if (!totals.checked) return say(language, Text::NothingChecked);
-    const std::string counts = summary(totals.errors, totals.warnings, language);
+    std::string counts = summary(totals.errors, totals.warnings, language);
     if (totals.unchecked.empty()) return counts;
     return say(language, Text::NotChecked, {counts, totals.unchecked});
 }

@@ -13,3 +13,7 @@ struct Outcome {
 // LC_MESSAGES, which under wine also sets the user's language.
 Outcome runin(const std::filesystem::path& dir, const std::filesystem::path& program,
               const std::string& args, const std::string& lang = "");
+
+// Whether `lang` chooses the tool's language: on Windows that is the user's display language,
+// which a test cannot change (the Russian words are pinned by checker_test there too).
+extern const bool kLanguageFromEnvironment;

@@ -20,3 +20,5 @@ Outcome runin(const std::filesystem::path& dir, const std::filesystem::path& pro
     result.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : 128 + WTERMSIG(wait);
     return result;
 }
+
+const bool kLanguageFromEnvironment = true;

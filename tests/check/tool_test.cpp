@@ -76,6 +76,7 @@ TEST(Tool, ExitStatusAndWhatStopsTheCheck) {
         {"/?", 0, "Использование: talvira-check [ПАПКА]\n", "ru_RU.UTF-8"},
     };
     for (const auto& c : cases) {
+        if (*c.lang != '\0' && !kLanguageFromEnvironment) continue;
         const Outcome result = run(dir.path(), c.args, c.lang);
         EXPECT_EQ(c.status, result.status) << c.args;
         EXPECT_TRUE(result.out.starts_with(c.begins)) << c.args << "\n" << result.out;
