@@ -19,17 +19,17 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 bool surrogate(char16_t unit) { return unit >= 0xD800 && unit < 0xE000; }
 
-// "U+1F600" for the character at `at` of `text`, and how many units it takes.
-std::pair<std::string, std::size_t> codepoint(std::u16string_view text, std::size_t at) {
+bool pairat(std::u16string_view text, std::size_t at) {
+    return surrogate(text[at]) && at + 1 < text.size() && surrogate(text[at + 1]);
+}
+
+// "U+1F600" for the character at `at` of `text`.
+std::string codepoint(std::u16string_view text, std::size_t at) {
     char32_t code = text[at];
-    std::size_t units = 1;
-    if (surrogate(text[at]) && at + 1 < text.size() && surrogate(text[at + 1])) {
-        code = 0x10000 + ((code - 0xD800) << 10) + (text[at + 1] - 0xDC00);
-        units = 2;
-    }
+    if (pairat(text, at)) code = 0x10000 + ((code - 0xD800) << 10) + (text[at + 1] - 0xDC00);
     char name[16];
     std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code));
-    return {name, units};
+    return name;
 }
 
 // The codec writes one byte per character, "?" for one it cannot: a character whose byte
@@ -40,11 +40,11 @@ Conversion refusal(std::u16string_view text, const std::string& bytes) {
     out.line = 1;
     out.column = 1;
     for (std::size_t at = 0, byte = 0; at < text.size(); ++byte) {
-        const auto [name, units] = codepoint(text, at);
+        const std::size_t units = pairat(text, at) ? 2 : 1;
         if (units == 2 || back[byte] != text[at]) {
             out.result = Conversion::Result::Refused;
             appendutf8(text.substr(at, units), out.character);
-            out.code = name;
+            out.code = codepoint(text, at);
             return out;
         }
         ++out.column;
