@@ -67,16 +67,28 @@ std::string repeatmessage(CatalogueKind kind, std::size_t firstline, Language la
                {std::to_string(firstline)});
 }
 
-// The feature reader keeps the failing line's entry, made of what it read on the line: the
-// note tells the dialog's line for it.
+// Both readers keep the failing line's entry, made of what they read on the line: the note
+// tells the dialog's line for it. A skill without its attribute is offered nowhere.
+std::string keptnote(CatalogueKind kind, const Catalogue& catalogue, std::size_t failed,
+                     Language language) {
+    if (kind == CatalogueKind::Feats) {
+        if (failed >= catalogue.featlist.size()) return {};
+        return say(language, Text::FeatKept, {terminaltext(featline(catalogue.featlist[failed]))});
+    }
+    if (failed >= catalogue.skilllist.size()) return {};
+    const TSkillRec& skill = catalogue.skilllist[failed];
+    if (skill.attr < 1 || skill.attr > 7) return {};
+    const std::string attr(1, static_cast<char>('0' + skill.attr));
+    const std::string line = skillline(skill);
+    if (line.empty()) return say(language, Text::SkillKeptBlank, {attr});
+    return say(language, Text::SkillKept, {attr, terminaltext(line)});
+}
+
 std::string stopnote(CatalogueKind kind, const Catalogue& catalogue,
                      std::optional<std::size_t> failed, Language language) {
-    if (kind == CatalogueKind::Skills) return say(language, Text::SkillStop);
-    std::string note = say(language, Text::FeatStop);
-    if (failed && *failed < catalogue.featlist.size()) {
-        note +=
-            say(language, Text::FeatKept, {terminaltext(featline(catalogue.featlist[*failed]))});
-    }
+    std::string note =
+        say(language, kind == CatalogueKind::Skills ? Text::SkillStop : Text::FeatStop);
+    if (failed) note += keptnote(kind, catalogue, *failed, language);
     return note;
 }
 

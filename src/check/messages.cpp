@@ -51,6 +51,12 @@ constexpr Words kWords[] = {
      "talvira прекращает загрузку на первой ошибке, здесь: дальнейшие особенности не читаются"},
     {Text::FeatKept, "; it keeps this line's entry, which the dialog shows as \"{}\"",
      "; запись этой строки она сохраняет, и диалог показывает её как «{}»"},
+    {Text::SkillKept,
+     "; it keeps this line's entry, which the dialog shows under attribute {} as \"{}\"",
+     "; запись этой строки она сохраняет, и диалог показывает её под атрибутом {} как «{}»"},
+    {Text::SkillKeptBlank,
+     "; it keeps this line's entry, which the dialog shows as a blank line under attribute {}",
+     "; запись этой строки она сохраняет, и диалог показывает её пустой строкой под атрибутом {}"},
     {Text::Tab,
      "a tab inside the name, where a blank was surely meant: the dialog and the copied sheet "
      "show it as a wide gap",

@@ -29,6 +29,8 @@ enum class Text : std::uint8_t {
     SkillStop,
     FeatStop,
     FeatKept,
+    SkillKept,
+    SkillKeptBlank,
     Tab,
     TrailingBlanks,
     Nbsp,

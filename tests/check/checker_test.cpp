@@ -31,7 +31,8 @@ struct Case {
 
 constexpr auto kSkillStop =
     "note: talvira stops loading at its first error, here: no further skills are read, and "
-    "feats.res is then not read\n";
+    "feats.res is then not read";
+constexpr auto kSkillKept = "; it keeps this line's entry, which the dialog shows ";
 constexpr auto kFeatStop =
     "note: talvira stops loading at its first error, here: no further features are read";
 constexpr auto kFeatKept = "; it keeps this line's entry, which the dialog shows as ";
@@ -42,18 +43,21 @@ TEST(Checker, SkillErrorsAreTheReadersOwnAtTheFailingCharacter) {
     const Case cases[] = {
         {"clean, CR LF and a final blank line", "1100A\r\n3210B\r\n7401C\r\n\r\n", ""},
         {"letter", "1100A\nx100B\n",
-         "2:1: error: 'x' is not a valid integer value\n2:1: "s + kSkillStop},
+         "2:1: error: 'x' is not a valid integer value\n2:1: "s + kSkillStop + "\n"},
         {"special is converted before branched", "12-+B\n",
-         "1:4: error: '+' is not a valid integer value\n1:4: "s + kSkillStop},
+         "1:4: error: '+' is not a valid integer value\n1:4: "s + kSkillStop + kSkillKept +
+             "under attribute 1 as \" (сложный)\"\n"},
         {"short line: the missing character, just past the end", "123\r\n",
-         "1:4: error: '' is not a valid integer value\n1:4: "s + kSkillStop},
+         "1:4: error: '' is not a valid integer value\n1:4: "s + kSkillStop + kSkillKept +
+             "under attribute 1 as \" (сложный)\"\n"},
         {"every bad line, the note on the first only", "1100A\n1 00B\n2100C\n\t100D\n",
-         "2:2: error: ' ' is not a valid integer value\n2:2: "s + kSkillStop +
+         "2:2: error: ' ' is not a valid integer value\n2:2: "s + kSkillStop + kSkillKept +
+             "as a blank line under attribute 1\n"
              "4:1: error: '\t' is not a valid integer value\n"},
         {"a byte-order mark: the error and why",
          "\xEF\xBB\xBF"
          "1100A\n",
-         "1:1: error: '\xEF' is not a valid integer value\n1:1: "s + kSkillStop +
+         "1:1: error: '\xEF' is not a valid integer value\n1:1: "s + kSkillStop + "\n" +
              "1:1: warning: the file starts with a UTF-8 byte-order mark; catalogues are read "
              "as Windows-1251" +
              kAdvice},
@@ -107,7 +111,7 @@ TEST(Checker, ColumnsCountTheFilesBytesWhereCrsAreDropped) {
          "1:3: warning: a CR that ends no line: it is dropped, and the text on both sides reads "
          "as one line\n"
          "1:5: error: 'x' is not a valid integer value\n1:5: "s +
-             kSkillStop},
+             kSkillStop + kSkillKept + "as a blank line under attribute 1\n"},
         {"CR CR LF is a line end", "1100A\r\r\n1100\r\r\n",
          "2:5: warning: empty name: the skill shows as a blank line in the dialog\n"},
     };
@@ -194,7 +198,8 @@ TEST(Checker, RussianReadersGetRussianWordsAndTheProgramsOwnMessages) {
          {"an error and its note", "1x00A\n",
           "1:2: ошибка: 'x' is not a valid integer value\n1:2: замечание: talvira прекращает "
           "загрузку на первой ошибке, здесь: дальнейшие навыки не читаются, а feats.res не "
-          "читается вовсе\n"}},
+          "читается вовсе; запись этой строки она сохраняет, и диалог показывает её пустой "
+          "строкой под атрибутом 1\n"}},
         {CatalogueKind::Skills,
          {"a tab", "1100a\tb\n",
           "1:6: предупреждение: табуляция внутри имени, где наверняка нужен пробел: диалог и "
