@@ -62,7 +62,8 @@ double timecheck(const CheckCase& c, const std::filesystem::path& file) {
     const std::string path = file.string();
     const std::vector<std::string_view> args = {c.option, path};
     int status = -1;
-    const double seconds = timed([&] { status = runcheck(args, out.get(), out.get()); });
+    const double seconds =
+        timed([&] { status = runcheck(args, Language::English, out.get(), out.get()); });
     std::rewind(out.get());
     char printed[64] = {};
     std::fread(printed, 1, sizeof printed - 1, out.get());

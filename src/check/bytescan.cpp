@@ -64,11 +64,10 @@ bool validutf8(std::string_view line) {
 
 }  // namespace
 
-void findutf8(std::string_view text, std::vector<Finding>& out) {
+void findutf8(std::string_view text, Language language, std::vector<Finding>& out) {
+    const std::string advice = say(language, utf8advice());
     if (text.starts_with("\xEF\xBB\xBF")) {
-        out.push_back({0, Problem::Utf8,
-                       "the file starts with a UTF-8 byte-order mark; catalogues are read as "
-                       "Windows-1251"});
+        out.push_back({0, Problem::Utf8, say(language, Text::Bom, {advice})});
         return;
     }
     // А to я are D0 90 to D1 8F in UTF-8, and Ё, ё D0 81, D1 91; in Windows-1251 "Р" or "С"
@@ -80,25 +79,21 @@ void findutf8(std::string_view text, std::vector<Finding>& out) {
         const std::size_t start = linestart(text, at);
         const std::size_t end = lineend(text, at);
         if (validutf8(text.substr(start, end - start))) {
-            out.push_back({at, Problem::Utf8,
-                           "this looks like UTF-8; catalogues are read as Windows-1251, so the "
-                           "names show garbled (iconv -f UTF-8 -t WINDOWS-1251 converts them)"});
+            out.push_back({at, Problem::Utf8, say(language, Text::Utf8, {advice})});
             return;
         }
         at = findcandidate(text, end, 1, cyrillic);
     }
 }
 
-void findlonecrs(std::string_view text, std::vector<Finding>& out) {
+void findlonecrs(std::string_view text, Language language, std::vector<Finding>& out) {
     const auto cr = [](const unsigned char* p) -> unsigned char {
         return (p[0] == '\r') & (p[1] != '\n');
     };
     for (std::size_t at = findcandidate(text, 0, 1, cr); at < text.size();) {
         const std::size_t next = text.find_first_not_of('\r', at);
         if (next != std::string_view::npos && text[next] != '\n') {
-            out.push_back({at, Problem::LoneCr,
-                           "a CR that ends no line: it is dropped, and the text on both sides "
-                           "reads as one line"});
+            out.push_back({at, Problem::LoneCr, say(language, Text::LoneCr)});
         }
         at = next == std::string_view::npos ? text.size() : findcandidate(text, next, 1, cr);
     }

@@ -7,6 +7,8 @@
 #include "catalogue/readers.h"
 #include "entrychecks.h"
 #include "lineindex.h"
+#include "terminaltext.h"
+#include "ui/addskill/picklines.h"
 
 namespace {
 
@@ -60,22 +62,39 @@ Diagnostic resolve(const Finding& finding, Diagnostic at) {
     return at;
 }
 
-std::string repeatmessage(CatalogueKind kind, std::size_t firstline) {
-    return "the same name as on line " + std::to_string(firstline) +
-           (kind == CatalogueKind::Skills ? " under the same attribute" : " among the features") +
-           "; the sheet prices by name, so only the first counts";
+std::string repeatmessage(CatalogueKind kind, std::size_t firstline, Language language) {
+    return say(language, kind == CatalogueKind::Skills ? Text::SameSkill : Text::SameFeat,
+               {std::to_string(firstline)});
 }
 
-std::string stopnote(CatalogueKind kind) {
-    return kind == CatalogueKind::Skills
-               ? "talvira stops loading at its first error, here: no further skills are read, "
-                 "and feats.res is then not read"
-               : "talvira stops loading at its first error, here: no further features are read";
+// Both readers keep the failing line's entry, made of what they read on the line: the note
+// tells the dialog's line for it. A skill without its attribute is offered nowhere.
+std::string keptnote(CatalogueKind kind, const Catalogue& catalogue, std::size_t failed,
+                     Language language) {
+    if (kind == CatalogueKind::Feats) {
+        if (failed >= catalogue.featlist.size()) return {};
+        return say(language, Text::FeatKept, {terminaltext(featline(catalogue.featlist[failed]))});
+    }
+    if (failed >= catalogue.skilllist.size()) return {};
+    const TSkillRec& skill = catalogue.skilllist[failed];
+    if (skill.attr < 1 || skill.attr > 7) return {};
+    const std::string attr(1, static_cast<char>('0' + skill.attr));
+    const std::string line = skillline(skill);
+    if (line.empty()) return say(language, Text::SkillKeptBlank, {attr});
+    return say(language, Text::SkillKept, {attr, terminaltext(line)});
+}
+
+std::string stopnote(CatalogueKind kind, const Catalogue& catalogue,
+                     std::optional<std::size_t> failed, Language language) {
+    std::string note =
+        say(language, kind == CatalogueKind::Skills ? Text::SkillStop : Text::FeatStop);
+    if (failed) note += keptnote(kind, catalogue, *failed, language);
+    return note;
 }
 
 // In file order, an error before the warnings at its byte; one diagnostic per line and
 // kind, no short-line warning on a line that fails, and the note after the first error.
-std::vector<Diagnostic> arrange(std::vector<Diagnostic> all, CatalogueKind kind) {
+std::vector<Diagnostic> arrange(std::vector<Diagnostic> all, const std::string& stop) {
     std::ranges::stable_sort(all, {},
                              [](const Diagnostic& d) { return std::pair(d.offset, d.severity); });
     std::vector<Diagnostic> out;
@@ -97,7 +116,7 @@ std::vector<Diagnostic> arrange(std::vector<Diagnostic> all, CatalogueKind kind)
             Diagnostic note = out.back();
             note.severity = Severity::Note;
             note.problem = Problem::StopsHere;
-            note.message = stopnote(kind);
+            note.message = stop;
             out.push_back(std::move(note));
         }
         group = next;
@@ -118,9 +137,9 @@ void readentries(CatalogueKind kind, FileBytes bytes, EntryChecks& entries, Cata
     });
 }
 
-void check(CatalogueKind kind, FileBytes bytes, CheckedFile& out) {
+void check(CatalogueKind kind, FileBytes bytes, Language language, CheckedFile& out) {
     const std::string_view read(bytes.data.get(), bytes.size);
-    EntryChecks entries(read, bytes.lines + 1);
+    EntryChecks entries(read, bytes.lines + 1, language);
     readentries(kind, std::move(bytes), entries, out.catalogue);
     // Listing the lines costs a pass over the file: only done once something is found.
     std::optional<Positions> positions;
@@ -133,8 +152,8 @@ void check(CatalogueKind kind, FileBytes bytes, CheckedFile& out) {
     const std::size_t stop = whole ? out.text.size() : place().atread(entries.end()).offset;
     const std::string_view text = out.text.substr(0, stop);
     std::vector<Finding> stored;
-    findutf8(text, stored);
-    if (read.size() != out.text.size()) findlonecrs(text, stored);
+    findutf8(text, language, stored);
+    if (read.size() != out.text.size()) findlonecrs(text, language, stored);
     if (stored.empty() && entries.findings().empty()) return;
 
     std::vector<Diagnostic> all;
@@ -143,9 +162,10 @@ void check(CatalogueKind kind, FileBytes bytes, CheckedFile& out) {
     for (const Finding& f : entries.findings()) {
         all.push_back(resolve(f, place().atread(f.at)));
         if (f.problem == Problem::SameName)
-            all.back().message = repeatmessage(kind, place().atread(f.first).line);
+            all.back().message = repeatmessage(kind, place().atread(f.first).line, language);
     }
-    out.diagnostics = arrange(std::move(all), kind);
+    out.diagnostics =
+        arrange(std::move(all), stopnote(kind, out.catalogue, entries.firstfailed(), language));
 }
 
 std::size_t count(const std::vector<Diagnostic>& diagnostics, Severity severity) {
@@ -155,25 +175,25 @@ std::size_t count(const std::vector<Diagnostic>& diagnostics, Severity severity)
 
 }  // namespace
 
-CheckedFile checkfile(CatalogueKind kind, const std::filesystem::path& path) {
+CheckedFile checkfile(CatalogueKind kind, const std::filesystem::path& path, Language language) {
     CheckedFile out;
     StoredBytes stored = readstored(path);
     out.text = std::string_view(stored.bytes.data.get(), stored.bytes.size);
     if (stored.loosecrs == 0) {
-        check(kind, std::move(stored.bytes), out);
+        check(kind, std::move(stored.bytes), language, out);
     } else {
         out.stored = std::move(stored.bytes.data);
-        check(kind, copybytes(out.text), out);
+        check(kind, copybytes(out.text), language, out);
     }
     return out;
 }
 
-CheckedFile checkbytes(CatalogueKind kind, std::string_view bytes) {
+CheckedFile checkbytes(CatalogueKind kind, std::string_view bytes, Language language) {
     CheckedFile out;
     out.stored = std::make_unique_for_overwrite<char[]>(bytes.size());
     std::ranges::copy(bytes, out.stored.get());
     out.text = std::string_view(out.stored.get(), bytes.size());
-    check(kind, copybytes(out.text), out);
+    check(kind, copybytes(out.text), language, out);
     return out;
 }
 

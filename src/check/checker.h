@@ -7,6 +7,7 @@
 
 #include "catalogue/catalogue.h"
 #include "diagnostic.h"
+#include "messages.h"
 
 enum class CatalogueKind { Skills, Feats };
 
@@ -24,10 +25,12 @@ struct CheckedFile {
 
 // Checks a catalogue file with the program's own reader. Throws AppError with the program's
 // message when the file cannot be read.
-CheckedFile checkfile(CatalogueKind kind, const std::filesystem::path& path);
+CheckedFile checkfile(CatalogueKind kind, const std::filesystem::path& path,
+                      Language language = Language::English);
 
 // The same for the bytes of a file.
-CheckedFile checkbytes(CatalogueKind kind, std::string_view bytes);
+CheckedFile checkbytes(CatalogueKind kind, std::string_view bytes,
+                       Language language = Language::English);
 
 std::size_t errorcount(const std::vector<Diagnostic>& diagnostics);
 std::size_t warningcount(const std::vector<Diagnostic>& diagnostics);

@@ -21,6 +21,10 @@ enum class Problem : std::uint8_t {
     LoneCr,
     ShortLine,
     AfterCtrlZ,
+    Tab,
+    TrailingBlanks,
+    Nbsp,
+    Control,
 };
 
 // A problem found at one byte of a catalogue file. The message is UTF-8, except that an

@@ -1,11 +1,13 @@
 #include "entrychecks.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 namespace {
 
 constexpr char kCtrlZ = '\x1A';
+constexpr char kNbsp = '\xA0';
 constexpr std::int32_t kCostBound = 70;
 constexpr std::size_t kShortLine = 3;
 constexpr std::uint8_t kAllFeatures = 0;
@@ -16,8 +18,8 @@ std::string digit(std::uint8_t value) { return std::string(1, static_cast<char>(
 
 }  // namespace
 
-EntryChecks::EntryChecks(std::string_view bytes, std::size_t entries)
-    : bytes_(bytes), names_(entries), end_(bytes.size()) {}
+EntryChecks::EntryChecks(std::string_view bytes, std::size_t entries, Language language)
+    : bytes_(bytes), language_(language), names_(entries), end_(bytes.size()) {}
 
 void EntryChecks::add(const char* at, Problem problem, std::string message) {
     findings_.push_back(
@@ -26,26 +28,24 @@ void EntryChecks::add(const char* at, Problem problem, std::string message) {
 
 void EntryChecks::failed(const char* at, std::string message) {
     add(at, Problem::Failure, std::move(message));
+    if (!firstfailed_) firstfailed_ = entries_;
     ++entries_;
 }
 
 void EntryChecks::skill(const TSkillRec& skill, std::string_view line) {
     const char* const codes = line.data();
     if (skill.attr < 1 || skill.attr > 7) {
-        add(codes, Problem::Attribute,
-            "attribute " + digit(skill.attr) +
-                " is not 1 to 7: the skill is offered under no "
-                "attribute");
+        add(codes, Problem::Attribute, say(language_, Text::Attribute, {digit(skill.attr)}));
     }
     if (skill.price != 1 && skill.price != 2 && skill.price != 4) {
-        add(codes + 1, Problem::Price, "unit price " + digit(skill.price) + " is not 1, 2 or 4");
+        add(codes + 1, Problem::Price, say(language_, Text::Price, {digit(skill.price)}));
     }
     if (skill.branched > 1) {
-        add(codes + 2, Problem::Flag, "branched flag " + digit(skill.branched) + " is not 0 or 1");
+        add(codes + 2, Problem::Flag, say(language_, Text::Branched, {digit(skill.branched)}));
     } else if (skill.special > 1) {
-        add(codes + 3, Problem::Flag, "special flag " + digit(skill.special) + " is not 0 or 1");
+        add(codes + 3, Problem::Flag, say(language_, Text::Special, {digit(skill.special)}));
     }
-    checkname(skill.name, codes + 4, "the skill shows as a blank line in the dialog");
+    checkname(skill.name, codes + 4, Text::EmptySkill);
     if (!skill.name.empty()) names_.add(entries_, skill.name, skill.attr);
     ++entries_;
 }
@@ -56,24 +56,49 @@ void EntryChecks::feat(const TFeatRec& feat, const FeatPlaces& places) {
         if (places.cost[i] == nullptr || (cost >= -kCostBound && cost <= kCostBound)) continue;
         const std::int32_t bound = cost < 0 ? -kCostBound : kCostBound;
         add(places.cost[i], Problem::CostRange,
-            "cost " + std::to_string(cost) + " under " + kEditions[i] +
-                " is outside -70..70; the dialog brings it to " + std::to_string(bound));
+            say(language_, Text::CostRange,
+                {std::to_string(cost), kEditions[i], std::to_string(bound)}));
     }
     checkshortlines(places);
     const char* const at = feat.name.data() != nullptr ? feat.name.data() : places.namefield;
-    checkname(feat.name, at, "the feature shows as its prices alone and cannot be taken");
+    checkname(feat.name, at, Text::EmptyFeat);
     if (!feat.name.empty()) names_.add(entries_, feat.name, kAllFeatures);
     ++entries_;
 }
 
-void EntryChecks::checkname(std::string_view name, const char* at, std::string_view ifempty) {
+void EntryChecks::checkname(std::string_view name, const char* at, Text ifempty) {
     if (name.empty()) {
-        add(at, Problem::EmptyName, "empty name: " + std::string(ifempty));
+        add(at, Problem::EmptyName, say(language_, ifempty));
         return;
     }
     if (const void* equals = std::memchr(name.data(), '=', name.size())) {
         add(static_cast<const char*>(equals), Problem::EqualsSign,
-            "the name holds \"=\", which splits its row in the sheet's table");
+            say(language_, Text::EqualsSign));
+    }
+    checkblanks(name);
+}
+
+// Blanks that look right in Notepad and wrong in the dialog: tabs, blanks at the end,
+// non-breaking spaces, and control characters, which show as nothing or a box.
+void EntryChecks::checkblanks(std::string_view name) {
+    const std::size_t last = name.find_last_not_of(" \t");
+    if (last != name.size() - 1) {
+        add(name.data() + (last == std::string_view::npos ? 0 : last + 1), Problem::TrailingBlanks,
+            say(language_, Text::TrailingBlanks));
+    }
+    const std::string_view inner = name.substr(0, last == std::string_view::npos ? 0 : last);
+    if (const std::size_t tab = inner.find('\t'); tab != std::string_view::npos)
+        add(name.data() + tab, Problem::Tab, say(language_, Text::Tab));
+    if (const std::size_t nbsp = name.find(kNbsp); nbsp != std::string_view::npos)
+        add(name.data() + nbsp, Problem::Nbsp, say(language_, Text::Nbsp));
+    const auto control = std::ranges::find_if(name, [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && c != '\t') || byte == 0x7F;
+    });
+    if (control != name.end()) {
+        char code[8];
+        std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned char>(*control));
+        add(&*control, Problem::Control, say(language_, Text::Control, {code}));
     }
 }
 
@@ -97,9 +122,7 @@ void EntryChecks::checkshortlines(const FeatPlaces& places) {
             std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) <= 0x20; });
         if (!text.empty() && text.size() <= kShortLine && !blank) {
             add(line, Problem::ShortLine,
-                "a line of only " + std::to_string(text.size()) +
-                    (text.size() == 1 ? " character" : " characters") +
-                    "; the numbers of a feature are read across line ends");
+                say(language_, Text::ShortLine, {characters(text.size(), language_)}));
         }
         if (lf >= last) break;
         line = lf + 1;
@@ -121,7 +144,6 @@ void EntryChecks::ended(const char* at) {
         return static_cast<unsigned char>(c) > 0x20 && c != kCtrlZ;
     });
     if (text) {
-        add(at, Problem::AfterCtrlZ,
-            "this Ctrl-Z ends the catalogue: the text after it is not read");
+        add(at, Problem::AfterCtrlZ, say(language_, Text::AfterCtrlZ));
     }
 }

@@ -39,35 +39,28 @@ void appendexcerpt(std::string_view text, const Diagnostic& d, std::string& out)
 
 }  // namespace
 
-const char* severityname(Severity severity) {
+std::string severityname(Severity severity, Language language) {
     switch (severity) {
         case Severity::Error:
-            return "error";
+            return say(language, Text::Error);
         case Severity::Warning:
-            return "warning";
+            return say(language, Text::Warning);
         case Severity::Note:
             break;
     }
-    return "note";
+    return say(language, Text::Note);
 }
 
 void appendreport(std::string_view path, std::string_view text,
-                  std::span<const Diagnostic> diagnostics, std::string& out) {
+                  std::span<const Diagnostic> diagnostics, std::string& out, Language language) {
     for (const Diagnostic& d : diagnostics) {
         out += path;
         out += ':' + std::to_string(d.line) + ':' + std::to_string(d.column) + ": ";
-        out += severityname(d.severity);
+        out += severityname(d.severity, language);
         out += ": ";
         // An error quotes the program's message, which may hold bytes of the file.
         out += d.severity == Severity::Error ? terminaltext(d.message) : d.message;
         out += '\n';
         if (d.severity != Severity::Note) appendexcerpt(text, d, out);
     }
-}
-
-std::string summary(std::size_t errors, std::size_t warnings) {
-    const auto counted = [](std::size_t n, const char* what) {
-        return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
-    };
-    return counted(errors, "error") + ", " + counted(warnings, "warning");
 }

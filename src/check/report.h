@@ -6,15 +6,14 @@
 #include <string_view>
 
 #include "diagnostic.h"
+#include "messages.h"
 
 // The diagnostics of one file as compilers print them: "PATH:LINE:COLUMN: error: MESSAGE",
 // then, for an error or a warning, the line in UTF-8 with a caret under the column. `text`
 // is the file as stored; `path` is printed as given.
 void appendreport(std::string_view path, std::string_view text,
-                  std::span<const Diagnostic> diagnostics, std::string& out);
+                  std::span<const Diagnostic> diagnostics, std::string& out,
+                  Language language = Language::English);
 
-// "error", "warning" or "note".
-const char* severityname(Severity severity);
-
-// "N errors, M warnings".
-std::string summary(std::size_t errors, std::size_t warnings);
+// "error", "warning" or "note", or their Russian.
+std::string severityname(Severity severity, Language language = Language::English);

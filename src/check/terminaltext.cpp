@@ -1,6 +1,7 @@
 #include "terminaltext.h"
 
-#include "cp1251utf8.h"
+#include "codec/cp1251.h"
+#include "utf8text.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ std::string terminaltext(std::string_view cp1251) {
     while (!cp1251.empty()) {
         std::size_t run = 0;
         while (run < cp1251.size() && !iscontrol(static_cast<unsigned char>(cp1251[run]))) ++run;
-        appendutf8(cp1251.substr(0, run), out);
+        appendutf8(cp1251toutf16(cp1251.substr(0, run)), out);
         if (run == cp1251.size()) break;
         appendpicture(static_cast<unsigned char>(cp1251[run]), out);
         cp1251.remove_prefix(run + 1);

@@ -8,5 +8,5 @@
 int main(int argc, char* argv[]) {
     const std::vector<std::string> given = utf8args(argc, argv);
     const std::vector<std::string_view> args(given.begin(), given.end());
-    return runcheck(args, stdout, stderr);
+    return runcheck(args, userlanguage(), stdout, stderr);
 }

@@ -10,14 +10,18 @@ using namespace std::string_literals;
 namespace {
 
 // "LINE:COLUMN: severity: message", one line each.
-std::string found(CatalogueKind kind, std::string_view bytes) {
+std::string found(CatalogueKind kind, std::string_view bytes,
+                  Language language = Language::English) {
     std::string text;
-    for (const Diagnostic& d : checkbytes(kind, bytes).diagnostics) {
+    for (const Diagnostic& d : checkbytes(kind, bytes, language).diagnostics) {
         text += std::to_string(d.line) + ":" + std::to_string(d.column) + ": " +
-                severityname(d.severity) + ": " + d.message + "\n";
+                severityname(d.severity, language) + ": " + d.message + "\n";
     }
     return text;
 }
+
+// What each system's author has at hand to convert a UTF-8 file.
+const std::string kAdvice = " (" + say(Language::English, utf8advice()) + ")\n";
 
 struct Case {
     const char* what;
@@ -27,9 +31,11 @@ struct Case {
 
 constexpr auto kSkillStop =
     "note: talvira stops loading at its first error, here: no further skills are read, and "
-    "feats.res is then not read\n";
+    "feats.res is then not read";
+constexpr auto kSkillKept = "; it keeps this line's entry, which the dialog shows ";
 constexpr auto kFeatStop =
-    "note: talvira stops loading at its first error, here: no further features are read\n";
+    "note: talvira stops loading at its first error, here: no further features are read";
+constexpr auto kFeatKept = "; it keeps this line's entry, which the dialog shows as ";
 constexpr auto kSameSkill =
     " under the same attribute; the sheet prices by name, so only the first counts\n";
 
@@ -37,20 +43,24 @@ TEST(Checker, SkillErrorsAreTheReadersOwnAtTheFailingCharacter) {
     const Case cases[] = {
         {"clean, CR LF and a final blank line", "1100A\r\n3210B\r\n7401C\r\n\r\n", ""},
         {"letter", "1100A\nx100B\n",
-         "2:1: error: 'x' is not a valid integer value\n2:1: "s + kSkillStop},
+         "2:1: error: 'x' is not a valid integer value\n2:1: "s + kSkillStop + "\n"},
         {"special is converted before branched", "12-+B\n",
-         "1:4: error: '+' is not a valid integer value\n1:4: "s + kSkillStop},
+         "1:4: error: '+' is not a valid integer value\n1:4: "s + kSkillStop + kSkillKept +
+             "under attribute 1 as \" (сложный)\"\n"},
         {"short line: the missing character, just past the end", "123\r\n",
-         "1:4: error: '' is not a valid integer value\n1:4: "s + kSkillStop},
+         "1:4: error: '' is not a valid integer value\n1:4: "s + kSkillStop + kSkillKept +
+             "under attribute 1 as \" (сложный)\"\n"},
         {"every bad line, the note on the first only", "1100A\n1 00B\n2100C\n\t100D\n",
-         "2:2: error: ' ' is not a valid integer value\n2:2: "s + kSkillStop +
+         "2:2: error: ' ' is not a valid integer value\n2:2: "s + kSkillStop + kSkillKept +
+             "as a blank line under attribute 1\n"
              "4:1: error: '\t' is not a valid integer value\n"},
         {"a byte-order mark: the error and why",
          "\xEF\xBB\xBF"
          "1100A\n",
-         "1:1: error: '\xEF' is not a valid integer value\n1:1: "s + kSkillStop +
+         "1:1: error: '\xEF' is not a valid integer value\n1:1: "s + kSkillStop + "\n" +
              "1:1: warning: the file starts with a UTF-8 byte-order mark; catalogues are read "
-             "as Windows-1251\n"},
+             "as Windows-1251" +
+             kAdvice},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.expected, found(CatalogueKind::Skills, c.bytes)) << c.what;
@@ -70,10 +80,26 @@ TEST(Checker, SkillWarningsOnePerLineAndKind) {
          "1:6: warning: the name holds \"=\", which splits its row in the sheet's table\n"},
         {"same name under one attribute, not under another",
          "1100Run\n2100Run\n1210Run\n1100Run \n",
-         "3:5: warning: the same name as on line 1"s + kSameSkill},
+         "3:5: warning: the same name as on line 1"s + kSameSkill +
+             "4:8: warning: blanks at the end of the name: the dialog shows them, and the name "
+             "typed without them does not match\n"},
         {"Ctrl-Z with text after it", "1100A\n\x1A\n1100B\n",
          "2:1: warning: this Ctrl-Z ends the catalogue: the text after it is not read\n"},
         {"Ctrl-Z with only line ends after it", "1100A\r\n\x1A\r\n", ""},
+        {"a tab inside a name", "1100Bow\tshort\r\n",
+         "1:8: warning: a tab inside the name, where a blank was surely meant: the dialog and "
+         "the copied sheet show it as a wide gap\n"},
+        {"blanks and a tab at a name's end, a clean line", "1100Run \t\r\n1100Run fast\r\n",
+         "1:8: warning: blanks at the end of the name: the dialog shows them, and the name "
+         "typed without them does not match\n"},
+        {"a non-breaking space",
+         "1100a\xA0"
+         "b\n",
+         "1:6: warning: a non-breaking space in the name: it looks like a blank, but the name "
+         "typed with a blank does not match\n"},
+        {"control characters: the first one", "1100a\x01\x7F\n",
+         "1:6: warning: a control character (0x01) in the name: the dialog shows it as a box or "
+         "not at all\n"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.expected, found(CatalogueKind::Skills, c.bytes)) << c.what;
@@ -85,7 +111,7 @@ TEST(Checker, ColumnsCountTheFilesBytesWhereCrsAreDropped) {
          "1:3: warning: a CR that ends no line: it is dropped, and the text on both sides reads "
          "as one line\n"
          "1:5: error: 'x' is not a valid integer value\n1:5: "s +
-             kSkillStop},
+             kSkillStop + kSkillKept + "as a blank line under attribute 1\n"},
         {"CR CR LF is a line end", "1100A\r\r\n1100\r\r\n",
          "2:5: warning: empty name: the skill shows as a blank line in the dialog\n"},
     };
@@ -101,7 +127,8 @@ TEST(Checker, Utf8IsToldOncePerFileAndWindows1251TextIsNot) {
          "1100\xD0\x90\xD1\x82\xD0\xBB\xD0\xB5\xD1\x82\xD0\xB8\xD0\xBA\xD0\xB0\n1100\xD0\x91\xD0"
          "\xB5\xD0\xB3\n",
          "1:5: warning: this looks like UTF-8; catalogues are read as Windows-1251, so the names "
-         "show garbled (iconv -f UTF-8 -t WINDOWS-1251 converts them)\n"},
+         "show garbled" +
+             kAdvice},
         {"Windows-1251", "1100\xD1\xB8\xEC\xE3\xE0\n1100\xC0\xF2\xEB\xE5\xF2\xE8\xEA\xE0\n", ""},
     };
     for (const Case& c : cases)
@@ -112,12 +139,19 @@ TEST(Checker, FeatErrorsAtTheFirstBadNumberAndReadingGoesOn) {
     const Case cases[] = {
         {"clean", "5 10 5 A\r\n-5 $A x0F *B\r\n\r\n  \r\n", ""},
         {"the first bad number of the line", "1 2 3 A\n5 10abc 7x *B\n9 9 9 C\n",
-         "2:3: error: Invalid numeric input\n2:3: "s + kFeatStop},
+         "2:3: error: Invalid numeric input\n2:3: "s + kFeatStop + kFeatKept +
+             "\"B (5/0/0) (разветвленная)\"\n"},
         {"a word where the numbers go, then a good line", "Name only\n1 2 3 B\n",
-         "1:1: error: Invalid numeric input\n1:1: "s + kFeatStop},
-        {"two bad lines", "x 2 3 A\n1 2 3 B\n1 y 3 C\n",
-         "1:1: error: Invalid numeric input\n1:1: "s + kFeatStop +
-             "3:3: error: Invalid numeric input\n"},
+         "1:1: error: Invalid numeric input\n1:1: "s + kFeatStop + kFeatKept +
+             "\"2 3 B (0/0/0)\"\n"},
+        {"two bad lines: the entry of the first is kept", "x 2 3 A\n1 2 3 B\n1 y 3 C\n",
+         "1:1: error: Invalid numeric input\n1:1: "s + kFeatStop + kFeatKept +
+             "\"A (0/0/0)\"\n3:3: error: Invalid numeric input\n"},
+        {"the kept entry's name in the dialog's letters",
+         "15 20 \xC1\xFB\xF1\xF2\xF0\xE0\xFF "
+         "\xF0\xE5\xE0\xEA\xF6\xE8\xFF\n",
+         "1:7: error: Invalid numeric input\n1:7: "s + kFeatStop + kFeatKept +
+             "\"реакция (15/20/0)\"\n"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.expected, found(CatalogueKind::Feats, c.bytes)) << c.what;
@@ -148,9 +182,37 @@ TEST(Checker, FeatWarnings) {
          "1:3: warning: empty name: the feature shows as its prices alone and cannot be taken\n"},
         {"equals sign", "1 2 3 a=b\n",
          "1:8: warning: the name holds \"=\", which splits its row in the sheet's table\n"},
+        {"a tab inside a feature's name, blanks at another's end", "1 2 3 a\tb\n1 2 3 c \n",
+         "1:8: warning: a tab inside the name, where a blank was surely meant: the dialog and "
+         "the copied sheet show it as a wide gap\n"
+         "2:8: warning: blanks at the end of the name: the dialog shows them, and the name "
+         "typed without them does not match\n"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.expected, found(CatalogueKind::Feats, c.bytes)) << c.what;
+}
+
+TEST(Checker, RussianReadersGetRussianWordsAndTheProgramsOwnMessages) {
+    const std::pair<CatalogueKind, Case> cases[] = {
+        {CatalogueKind::Skills,
+         {"an error and its note", "1x00A\n",
+          "1:2: ошибка: 'x' is not a valid integer value\n1:2: замечание: talvira прекращает "
+          "загрузку на первой ошибке, здесь: дальнейшие навыки не читаются, а feats.res не "
+          "читается вовсе; запись этой строки она сохраняет, и диалог показывает её пустой "
+          "строкой под атрибутом 1\n"}},
+        {CatalogueKind::Skills,
+         {"a tab", "1100a\tb\n",
+          "1:6: предупреждение: табуляция внутри имени, где наверняка нужен пробел: диалог и "
+          "скопированный лист показывают её широким промежутком\n"}},
+        {CatalogueKind::Feats,
+         {"a short line and the kept entry", "1\n2 3 A\n4 x 3 B\n",
+          "1:1: предупреждение: строка всего из 1 символа; числа особенности читаются через "
+          "концы строк\n3:3: ошибка: Invalid numeric input\n3:3: замечание: talvira "
+          "прекращает загрузку на первой ошибке, здесь: дальнейшие особенности не читаются; "
+          "запись этой строки она сохраняет, и диалог показывает её как «B (4/0/0)»\n"}},
+    };
+    for (const auto& [kind, c] : cases)
+        EXPECT_EQ(c.expected, found(kind, c.bytes, Language::Russian)) << c.what;
 }
 
 TEST(Checker, ByteOffsetsPointIntoTheFileAsStored) {

@@ -28,7 +28,6 @@ TEST(TerminalText, OneCharacterForEachByte) {
         {"\xA8\xB8", "Ёё"},
         {"a\tb\x1A\r", "a␉b␚␍"},
         {std::string_view("\0\x7F", 2), "␀␡"},
-        {"\x98x", "?x"},  // the one byte the code page lacks
     };
     for (const auto& [bytes, utf8] : cases) EXPECT_EQ(utf8, terminaltext(bytes)) << utf8;
 }
@@ -50,10 +49,32 @@ TEST(Report, ALongLineIsShownAroundTheColumn) {
               out);
 }
 
-TEST(Report, Summary) {
-    EXPECT_EQ("0 errors, 0 warnings", summary(0, 0));
-    EXPECT_EQ("1 error, 1 warning", summary(1, 1));
-    EXPECT_EQ("2 errors, 3 warnings", summary(2, 3));
+TEST(Report, SummaryWithEachLanguagesWordForms) {
+    const std::tuple<std::size_t, std::size_t, Language, std::string_view> cases[] = {
+        {0, 0, Language::English, "0 errors, 0 warnings"},
+        {1, 1, Language::English, "1 error, 1 warning"},
+        {2, 3, Language::English, "2 errors, 3 warnings"},
+        {0, 0, Language::Russian, "0 ошибок, 0 предупреждений"},
+        {1, 21, Language::Russian, "1 ошибка, 21 предупреждение"},
+        {3, 12, Language::Russian, "3 ошибки, 12 предупреждений"},
+        {111, 104, Language::Russian, "111 ошибок, 104 предупреждения"},
+    };
+    for (const auto& [errors, warnings, language, expected] : cases)
+        EXPECT_EQ(expected, summary(errors, warnings, language));
+}
+
+TEST(Report, TheLanguageIsTheFirstOfLcAllLcMessagesLangThatIsSet) {
+    const std::tuple<const char*, const char*, const char*, Language> cases[] = {
+        {nullptr, nullptr, nullptr, Language::English},
+        {nullptr, nullptr, "ru_RU.UTF-8", Language::Russian},
+        {"", "ru_RU.UTF-8", "C", Language::Russian},
+        {"C", "ru_RU.UTF-8", "ru_RU.UTF-8", Language::English},
+        {nullptr, nullptr, "ru", Language::Russian},
+        {nullptr, nullptr, "rue_XX", Language::English},
+        {nullptr, "en_GB.UTF-8", "ru_RU.UTF-8", Language::English},
+    };
+    for (const auto& [lcall, lcmessages, lang, expected] : cases)
+        EXPECT_EQ(expected, languagefrom(lcall, lcmessages, lang)) << (lang ? lang : "-");
 }
 
 }  // namespace

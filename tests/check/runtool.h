@@ -9,6 +9,11 @@ struct Outcome {
 };
 
 // Runs `program` with `args` (already quoted for the system's shell) in the folder `dir`, as a
-// user at a command prompt does.
+// user at a command prompt does; with `lang`, as a user whose LANG is that, and no LC_ALL or
+// LC_MESSAGES, which under wine also sets the user's language.
 Outcome runin(const std::filesystem::path& dir, const std::filesystem::path& program,
-              const std::string& args);
+              const std::string& args, const std::string& lang = "");
+
+// Whether `lang` chooses the tool's language: on Windows that is the user's display language,
+// which a test cannot change (the Russian words are pinned by checker_test there too).
+extern const bool kLanguageFromEnvironment;

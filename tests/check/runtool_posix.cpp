@@ -5,9 +5,11 @@
 #include <cstdio>
 
 Outcome runin(const std::filesystem::path& dir, const std::filesystem::path& program,
-              const std::string& args) {
+              const std::string& args, const std::string& lang) {
+    const std::string locale =
+        lang.empty() ? "" : "env -u LC_ALL -u LC_MESSAGES LANG=" + lang + " ";
     const std::string command =
-        "cd '" + dir.string() + "' && '" + program.string() + "' " + args + " 2>&1";
+        "cd '" + dir.string() + "' && " + locale + "'" + program.string() + "' " + args + " 2>&1";
     Outcome result;
     std::FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return result;
@@ -18,3 +20,5 @@ Outcome runin(const std::filesystem::path& dir, const std::filesystem::path& pro
     result.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : 128 + WTERMSIG(wait);
     return result;
 }
+
+const bool kLanguageFromEnvironment = true;

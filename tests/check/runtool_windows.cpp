@@ -6,7 +6,7 @@
 
 // Through cmd.exe, read in text mode: the program's line ends come back as "\n".
 Outcome runin(const std::filesystem::path& dir, const std::filesystem::path& program,
-              const std::string& args) {
+              const std::string& args, const std::string& /*lang*/) {
     // Absolute with their drive, since the command changes the drive with the folder.
     const std::wstring command = L"cd /d \"" + std::filesystem::absolute(dir).wstring() +
                                  L"\" && \"" + std::filesystem::absolute(program).wstring() +
@@ -20,3 +20,5 @@ Outcome runin(const std::filesystem::path& dir, const std::filesystem::path& pro
     result.status = ::_pclose(pipe);
     return result;
 }
+
+const bool kLanguageFromEnvironment = false;

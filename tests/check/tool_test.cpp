@@ -16,8 +16,8 @@ namespace {
 const fs::path kData = TALVIRA_CHECK_DATA;
 
 // Runs talvira-check with `args` (already quoted for the shell) in `dir`.
-Outcome run(const fs::path& dir, const std::string& args) {
-    return runin(dir, TALVIRA_CHECK, args);
+Outcome run(const fs::path& dir, const std::string& args, const std::string& lang = "") {
+    return runin(dir, TALVIRA_CHECK, args, lang);
 }
 
 std::string contents(const fs::path& path) {
@@ -45,22 +45,94 @@ TEST(Tool, ExitStatusAndWhatStopsTheCheck) {
         const char* args;
         int status;
         std::string_view begins;
+        const char* lang = "";
     } cases[] = {
         {"--skills skills.res", 0, "0 errors, 0 warnings\n"},
         {"--skills warned.res", 0, "warned.res:2:5: warning: the same name"},
         {"--feats skills.res", 1, "skills.res:1:1: error: Invalid numeric input\n"},
-        {"", 2, "talvira-check: feats.res: File not found\n0 errors, 0 warnings\n"},
-        {"--skills nothere.res", 2, "talvira-check: nothere.res: File not found\n"},
-        {"--feats .", 2, "talvira-check: .: File access denied\n"},
+        {"", 2,
+         "talvira-check: feats.res: File not found\n0 errors, 0 warnings; not checked: "
+         "feats.res\n"},
+        {"--skills nothere.res", 2,
+         "talvira-check: nothere.res: File not found\nnothing was checked\n"},
+        {"--feats .", 2, "talvira-check: .: File access denied\nnothing was checked\n"},
+        {"nothere", 2,
+         "talvira-check: nothere: no such folder, or it cannot be read\nnothing was checked\n"},
         {"--colour", 2, "talvira-check: unknown option '--colour'\nTry 'talvira-check --help'"},
         {"a b", 2, "talvira-check: more than one folder given\n"},
         {"--help", 0, "Usage: talvira-check [DIR]\n"},
+        {"-h", 0, "Usage: talvira-check [DIR]\n"},
+        {"/?", 0, "Usage: talvira-check [DIR]\n"},
         {"--version", 0, "talvira-check " TALVIRA_VERSION "\n"},
+        {"--skills warned.res", 0, "warned.res:2:5: warning: the same name", "C"},
+        {"--feats skills.res", 1,
+         "skills.res:1:1: ошибка: Invalid numeric input\n 1100A\n ^\nskills.res:1:1: замечание: "
+         "talvira прекращает загрузку на первой ошибке",
+         "ru_RU.UTF-8"},
+        {"--skills warned.res", 0, "warned.res:2:5: предупреждение: то же имя, что в строке 1",
+         "ru_RU.UTF-8"},
+        {"--colour", 2,
+         "talvira-check: неизвестный параметр «--colour»\nПодробнее:", "ru_RU.UTF-8"},
+        {"/?", 0, "Использование: talvira-check [ПАПКА]\n", "ru_RU.UTF-8"},
     };
     for (const auto& c : cases) {
-        const Outcome result = run(dir.path(), c.args);
+        if (*c.lang != '\0' && !kLanguageFromEnvironment) continue;
+        const Outcome result = run(dir.path(), c.args, c.lang);
         EXPECT_EQ(c.status, result.status) << c.args;
         EXPECT_TRUE(result.out.starts_with(c.begins)) << c.args << "\n" << result.out;
+    }
+}
+
+// A catalogue saved as UTF-8 by Notepad, mended in a folder named as a player names it.
+TEST(Tool, FixTurnsUtf8IntoTheWindows1251FileAndKeepsTheOriginal) {
+    const std::string cp1251 = "1100\xC1\xE5\xE3 \xB8\r\n2100A\n";  // "Бег ё"
+    const std::string utf8 = "1100\xD0\x91\xD0\xB5\xD0\xB3 \xD1\x91\r\n2100A\n";
+    const std::string unencodable = utf8 + "1100a\xF0\x9F\x98\x80\r\n";  // "a😀"
+    const struct {
+        const char* what;
+        std::string before;
+        int status;
+        std::string begins;
+        std::string after;
+        const char* backup;  // where the original is kept, if anywhere
+    } cases[] = {
+        {"UTF-8", utf8, 0,
+         "skills.res: converted from UTF-8 to Windows-1251; the original is kept as "
+         "skills.res.bak\n0 errors, 0 warnings\n",
+         cp1251, "skills.res.bak"},
+        {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF" + utf8, 0, "skills.res: converted", cp1251,
+         "skills.res.bak"},
+        {"a backup's name taken", utf8, 0,
+         "skills.res: converted from UTF-8 to Windows-1251; "
+         "the original is kept as skills.res.bak2\n",
+         cp1251, "skills.res.bak2"},
+        {"Windows-1251 already", cp1251, 0,
+         "skills.res: not UTF-8, left as it is\n0 errors, 0 warnings\n", cp1251, nullptr},
+        {"a character without a Windows-1251 form", unencodable, 1,
+         "skills.res:3:6: error: \"\xF0\x9F\x98\x80\" (U+1F600) has no Windows-1251 form: the "
+         "file is not converted, replace the character first\nskills.res:1:5: warning: this "
+         "looks like UTF-8",
+         unencodable, nullptr},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const fs::path folder = dir.path() / u8"Тальвира";
+        fs::create_directories(folder);
+        std::ofstream(folder / "skills.res", std::ios::binary) << c.before;
+        const bool taken = std::string_view(c.what).starts_with("a backup");
+        if (taken) std::ofstream(folder / "skills.res.bak", std::ios::binary) << "old";
+        const Outcome result = run(folder, "--fix --skills skills.res");
+        EXPECT_EQ(c.status, result.status) << c.what;
+        EXPECT_TRUE(result.out.starts_with(c.begins)) << c.what << "\n" << result.out;
+        EXPECT_EQ(c.after, contents(folder / "skills.res")) << c.what;
+        if (c.backup != nullptr) {
+            EXPECT_EQ(c.before, contents(folder / c.backup)) << c.what;
+        }
+        if (taken) {
+            EXPECT_EQ("old", contents(folder / "skills.res.bak"));
+        }
+        const auto files = std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+        EXPECT_EQ(1 + (c.backup != nullptr ? 1 : 0) + (taken ? 1 : 0), files) << c.what;
     }
 }
 

@@ -1,10 +1,12 @@
 #include "addskill.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHideEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -145,7 +147,11 @@ PickResult TForm2::pick() {
     FormShow();
     // Each opening starts in the list, so that the keyboard can choose at once.
     list_->setFocus(Qt::OtherFocusReason);
+    QPointer<QWidget> opener = QApplication::activeWindow();
     exec();
+    // Windows hands the activation of a hidden window to its owner, or to another program
+    // when that is still disabled: the window that opened the dialog takes it back.
+    if (opener != nullptr && opener->isVisible()) opener->activateWindow();
     return logic_.result();
 }
 

@@ -1,9 +1,11 @@
 #include "linelist.h"
 
 #include <QAbstractListModel>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 #include <algorithm>
 #include <numeric>
 #include <utility>
@@ -65,6 +67,22 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         return {QStyledItemDelegate::sizeHint(option, index).width(), kLineHeight};
+    }
+
+    // A line cut off by the list's width shows whole as its tooltip; elsewhere the list's own
+    // hint shows.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+        if (event->type() != QEvent::ToolTip || !index.isValid()) return false;
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        item.rect = option.rect.intersected(view->viewport()->rect());
+        const QStyle* style = view->style();
+        const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &item, view);
+        if (item.fontMetrics.horizontalAdvance(item.text) <= room.width()) return false;
+        QToolTip::showText(event->globalPos(), item.text, view->viewport(),
+                           view->visualRect(index));
+        return true;
     }
 };
 

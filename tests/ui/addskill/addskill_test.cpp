@@ -15,11 +15,13 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <set>
 #include <vector>
 
 #include "sheet/w1251.h"
 #include "testcatalogue.h"
+#include "ui/encoding.h"
 
 namespace {
 
@@ -386,6 +388,29 @@ TEST_F(TForm2Test, BranchedTakeAsksThroughThePrompt) {
     EXPECT_EQ(QString::fromUtf8("Уточнение навыка Знание"), caption);
     ASSERT_EQ(1u, state.takenskills.size());
     EXPECT_EQ("ab" + w1251(" Город").str() + "?", state.takenskills[0].spec);
+}
+
+TEST_F(TForm2Test, ALineCutOffByTheListsWidthShowsWholeAsItsTooltip) {
+    const QString name =
+        QString::fromUtf8("Магическая школа огня, воды, воздуха и земли с оговорками");
+    addskill(state.catalogue, tocp1251(name), 3, 4, 1, 1);
+    QString cut;
+    QString whole;
+    pick("Label3", [&] {
+        const auto tooltip = [this](int row) {
+            QToolTip::hideText();
+            const QPoint at = linecentre(row);
+            QHelpEvent help(QEvent::ToolTip, at, list()->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(list()->viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        cut = tooltip(2);
+        whole = tooltip(0);
+        press("BitBtn2");
+    });
+    EXPECT_EQ(name + QString::fromUtf8(" (очень сложный специальный разветвленный)"), cut);
+    EXPECT_TRUE(whole.startsWith(QString::fromUtf8("Щелкните на нужный навык")))
+        << whole.toStdString();
 }
 
 TEST_F(TForm2Test, HundredThousandLinesOpen) {

@@ -1,0 +1,10 @@
+#include <windows.h>
+
+#include "messages.h"
+
+Language userlanguage() {
+    return PRIMARYLANGID(::GetUserDefaultUILanguage()) == LANG_RUSSIAN ? Language::Russian
+                                                                       : Language::English;
+}
+
+Text utf8advice() { return Text::AdviceWindows; }
