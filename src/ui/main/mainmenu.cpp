@@ -26,7 +26,9 @@ struct MenuEntry {
 // Display order.
 constexpr MenuEntry kEntries[] = {
     {"N1", "Файл", "Ф", "", Kind::Menu, false},
+    {"N9", "Новый лист", "Н", "N1", Kind::Item, false},
     {"N7", "Копировать лист", "К", "N1", Kind::Item, false},
+    {"N8", "Вставить лист", "с", "N1", Kind::Item, false},
     {"N4", "-", "", "N1", Kind::Separator, false},
     {"N5", "Выход", "В", "N1", Kind::Item, false},
     {"N2", "Стартовые атрибуты", "С", "", Kind::Menu, false},
@@ -110,8 +112,10 @@ MenuCommands MainMenu::build(QMenuBar* menubar) {
     for (const MenuEntry& entry : kEntries) {
         if (entry.checked) item(entry.name)->setChecked(true);
     }
-    const MenuCommands commands{item("N7"), item("N5"), item("N6")};
+    const MenuCommands commands{item("N9"), item("N7"), item("N8"), item("N5"), item("N6")};
+    commands.newsheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     commands.copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    commands.paste->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     commands.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     return commands;
 }
@@ -134,6 +138,22 @@ std::array<QStringList, 2> MainMenu::rulepaths() const {
     const auto checked = [this](std::string_view name) { return this->checked(name); };
     return {captionpath(selecteditem<AttrRule>(kAttrRuleItems, checked).item),
             captionpath(selecteditem<SkillRule>(kSkillRuleItems, checked).item)};
+}
+
+std::vector<std::pair<AttrRule, QStringList>> MainMenu::attrrulepaths() const {
+    return grouppaths<AttrRule>(kAttrRuleItems);
+}
+
+std::vector<std::pair<SkillRule, QStringList>> MainMenu::skillrulepaths() const {
+    return grouppaths<SkillRule>(kSkillRuleItems);
+}
+
+template <typename Rule>
+std::vector<std::pair<Rule, QStringList>> MainMenu::grouppaths(
+    std::span<const RuleItem<Rule>> group) const {
+    std::vector<std::pair<Rule, QStringList>> paths;
+    for (const RuleItem<Rule>& row : group) paths.emplace_back(row.rule, captionpath(row.item));
+    return paths;
 }
 
 QStringList MainMenu::captionpath(std::string_view name) const {

@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "sheet/prices.h"
 
@@ -58,7 +60,9 @@ Rule selectedrule(std::span<const RuleItem<Rule>> group,
 
 // The commands of the menu that the window answers, as build() hands them back.
 struct MenuCommands {
+    QAction* newsheet;
     QAction* copy;
+    QAction* paste;
     QAction* exit;
     QAction* help;
 };
@@ -82,6 +86,9 @@ public:
     std::array<QStringList, 2> rulepaths() const;
     // Sets the marks as clicks on the items of these rules would, without their recompute.
     void setrules(PriceRules rules);
+    // For every rule of each group, the captions from the menu bar down to its item.
+    std::vector<std::pair<AttrRule, QStringList>> attrrulepaths() const;
+    std::vector<std::pair<SkillRule, QStringList>> skillrulepaths() const;
 
     // Each rule item's click sets the marks of its group, then runs `recompute`.
     void onruleclick(QObject* context, const std::function<void()>& recompute);
@@ -93,6 +100,9 @@ private:
     bool checked(std::string_view name) const;
     template <typename Rule>
     void setmarks(const RuleItem<Rule>& clicked, std::span<const RuleItem<Rule>> group) const;
+    template <typename Rule>
+    std::vector<std::pair<Rule, QStringList>> grouppaths(
+        std::span<const RuleItem<Rule>> group) const;
     template <typename Rule>
     void connectgroup(std::span<const RuleItem<Rule>> group, QObject* context,
                       const std::function<void()>& recompute);

@@ -19,6 +19,7 @@
 #include "sheet/sheet.h"
 #include "sheet/taking.h"
 #include "sheetarea.h"
+#include "sheetboxes.h"
 #include "spinfield.h"
 #include "ui/encoding.h"
 #include "ui/errorbox.h"
@@ -193,7 +194,9 @@ void TForm1::createmenu() {
     const MenuCommands commands = menu_.build(menuBar());
     returnfocusfrommenu(menuBar());
     menu_.onruleclick(this, guard([this] { ruleclick(); }));
+    connect(commands.newsheet, &QAction::triggered, this, guard([this] { N9Click(); }));
     connect(commands.copy, &QAction::triggered, this, guard([this] { N7Click(); }));
+    connect(commands.paste, &QAction::triggered, this, guard([this] { N8Click(); }));
     connect(commands.exit, &QAction::triggered, this, guard([this] { N5Click(); }));
     connect(commands.help, &QAction::triggered, this, guard([this] { N6Click(); }));
     // The menu bar reports itself built once, before the catalogues are read.
@@ -311,6 +314,75 @@ void TForm1::N7Click() {
     sheet.features = &features().table->lines();
     sheet.total = total_->text();
     QGuiApplication::clipboard()->setMimeData(sheetcopy(sheet, takenindex()).release());
+}
+
+void TForm1::N8Click() {
+    commitedit();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    const QString text = data != nullptr && data->hasText() ? data->text() : QString();
+    const SheetParse parsed = parsesheet(tocp1251(text), state_.catalogue, words());
+    if (!parsed.sheet) {
+        showpasteproblems(this, parsed.problems);
+        return;
+    }
+    if (!atstart() && !askreplace(this, u("Заменить текущий лист?"))) return;
+    setsheet(snapshot(*parsed.sheet));
+    if (total(state_) != parsed.sheet->total) showtotals(this, parsed.sheet->total, total(state_));
+}
+
+void TForm1::N9Click() {
+    if (!atstart() && !askreplace(this, u("Начать новый лист? Текущий лист пропадёт."))) return;
+    SheetSnapshot start;
+    start.prices = menu_.pricerules();
+    start.attrtexts.fill(std::to_string(SpinField::kMinimum));
+    setsheet(std::move(start));
+}
+
+bool TForm1::atstart() const {
+    const QString minimum = QString::number(SpinField::kMinimum);
+    for (const Block& block : blocks_) {
+        if (block.field != nullptr && block.field->text() != minimum) return false;
+        if (!block.table->lines().empty()) return false;
+    }
+    return state_.takenskills.empty() && state_.takenfeats.empty();
+}
+
+void TForm1::setsheet(SheetSnapshot snapshot) {
+    menu_.setrules(snapshot.prices);
+    // The taken lists begin anew: what the sheet no longer shows may be taken again.
+    state_.takenskills = std::move(snapshot.takenskills);
+    state_.takenfeats = std::move(snapshot.takenfeats);
+    state_.lastpick.reset();
+    takenindex_.reset();
+    state_.attrpoints = state_.skillpoints = state_.featpoints = 0;
+    for (std::size_t i = 0; i < blocks_.size(); ++i) {
+        const Block& block = blocks_[i];
+        if (block.field != nullptr) block.field->setText(fromcp1251(snapshot.attrtexts[i]));
+        block.table->replacelines(std::move(snapshot.tables[i]));
+    }
+    // The features first: a skill level that is no number stops the skill count with its box.
+    ValueListEditor8Exit();
+    countpoints();
+    writetotal();
+    skillcount();
+}
+
+SheetWords TForm1::words() const {
+    SheetWords words;
+    for (std::size_t i = 0; i < words.attributes.size(); ++i) {
+        words.attributes[i] = tocp1251(u(blocks_[i].spec->caption));
+    }
+    words.features = tocp1251(u(features().spec->caption));
+    const auto bytes = [](const QStringList& path) {
+        std::vector<std::string> captions;
+        for (const QString& caption : path) captions.push_back(tocp1251(caption));
+        return captions;
+    };
+    for (const auto& [rule, path] : menu_.attrrulepaths())
+        words.attrrules.emplace_back(rule, bytes(path));
+    for (const auto& [rule, path] : menu_.skillrulepaths())
+        words.skillrules.emplace_back(rule, bytes(path));
+    return words;
 }
 
 void TForm1::N5Click() { QApplication::quit(); }

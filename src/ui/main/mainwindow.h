@@ -8,6 +8,7 @@
 
 #include "mainmenu.h"
 #include "sheet/appstate.h"
+#include "sheet/sheettext.h"
 #include "sheet/takenindex.h"
 #include "sheetblocks.h"
 
@@ -64,8 +65,19 @@ private:
     // After a rule item has set its marks.
     void ruleclick();
     void N7Click();
+    // "Вставить лист": the sheet a copied text describes, or nothing changed.
+    void N8Click();
+    // "Новый лист": the start state, the rules staying.
+    void N9Click();
     void N5Click();
     void N6Click();
+
+    // Every field at 1, every table and taken list empty.
+    bool atstart() const;
+    // Puts `snapshot` on the sheet in place of what it shows, then counts it.
+    void setsheet(SheetSnapshot snapshot);
+    // The window's own words, as a copy writes them.
+    SheetWords words() const;
 
     // Commits the edit in progress as leaving its field or table would, the focus staying.
     void commitedit();

@@ -157,6 +157,13 @@ void ValueListEditor::insertrow(std::string_view key, std::string_view value) {
 
 void ValueListEditor::appendline(std::string line) { model_->appendline(std::move(line)); }
 
+void ValueListEditor::replacelines(Lines lines) {
+    editlines([&lines](Lines& shown) { shown = std::move(lines); });
+    setcurrentrow(1);
+    // The edit starts afresh: Escape goes back to the new text.
+    if (editor_) original_ = editor_->text();
+}
+
 void ValueListEditor::setkeywidth(int width) {
     setColumnWidth(kKey, std::max(0, width));
     fitvaluecolumn();

@@ -46,6 +46,8 @@ public:
     // before it; the current row number stays, so the new line is the current one.
     void insertrow(std::string_view key, std::string_view value);
     void appendline(std::string line);
+    // Puts `lines` in place of every line; the first row is the current one.
+    void replacelines(Lines lines);
 
     // The value column then takes the rest of the inner width.
     void setkeywidth(int width);

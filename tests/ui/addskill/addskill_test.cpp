@@ -396,7 +396,7 @@ TEST_F(TForm2Test, ALineCutOffByTheListsWidthShowsWholeAsItsTooltip) {
     addskill(state.catalogue, tocp1251(name), 3, 4, 1, 1);
     QString cut;
     QString whole;
-    pick("Label3", [&] {
+    pick(PickSource::skills(3), [&] {
         const auto tooltip = [this](int row) {
             QToolTip::hideText();
             const QPoint at = linecentre(row);

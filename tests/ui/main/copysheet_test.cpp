@@ -1,6 +1,7 @@
 // The copied sheet, read from the clipboard after Ctrl+Shift+C is pressed in the window: the
 // rules, every attribute, skill and feature row with what it costs, and the total line as
-// shown, after the edit in progress has been counted where it is; read back, the same text.
+// shown, after the edit in progress has been counted where it is. Ctrl+Shift+V in a fresh
+// window brings the sheet back, or a box and no change; Ctrl+N asks before it starts anew.
 #include "ui/main/copysheet.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,7 @@
 #include <QLabel>
 #include <QMimeData>
 
-#include "properties.h"
+#include "boxwatch.h"
 #include "ui/encoding.h"
 #include "ui/main/spinfield.h"
 #include "windowfixture.h"
@@ -111,11 +112,34 @@ TEST_F(CopySheetTest, TheShortcutCopiesEveryRowWithItsPriceAndTheTotalAsShown) {
         EXPECT_TRUE(copied->html().contains(u("<th colspan=\"3\">") + total + u("</th>")))
             << c.what;
         EXPECT_EQ(focus, QApplication::focusWidget()) << c.what;
-        const SheetParse read = parsesheet(tocp1251(copied->text()), state.catalogue, sheetwords());
-        EXPECT_EQ(u(c.problem), read.sheet ? QString() : fromcp1251(read.problems.front().what));
-        if (!read.sheet) continue;
-        const SheetCopy again = copyof(snapshot(*read.sheet), sheetwords());
-        EXPECT_EQ(copied->text(), fromcp1251(again.text)) << c.what;
+        // Pasted into a fresh window with the keys, the sheet comes back as it was copied.
+        const QString copy = copied->text();
+        open();
+        Qt::Key answer = Qt::Key_Escape;
+        BoxWatch boxes([&answer](QDialog* box) { QTest::keyClick(box, answer); });
+        press(Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        if (*c.problem != '\0') {
+            ASSERT_EQ(1u, boxes.seen.size()) << c.what;
+            EXPECT_TRUE(boxes.seen[0].text.contains(u(c.problem))) << c.what;
+            EXPECT_EQ(u("Требуется плюшек: 0"), find<QLabel>("Label9")->text()) << c.what;
+            continue;
+        }
+        EXPECT_TRUE(boxes.seen.empty()) << c.what;
+        const auto copyagain = [this] {
+            press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+            return QGuiApplication::clipboard()->text();
+        };
+        EXPECT_EQ(copy, copyagain()) << c.what;
+        // A new sheet asks first over one that is not at start: Escape keeps it, Enter not.
+        press(Qt::Key_N, Qt::ControlModifier);
+        // As the window manager does once the box is gone.
+        showactive();
+        EXPECT_EQ(copy, copyagain()) << c.what;
+        answer = Qt::Key_Return;
+        press(Qt::Key_N, Qt::ControlModifier);
+        EXPECT_EQ(2u, boxes.seen.size()) << c.what;
+        EXPECT_EQ(u("Требуется плюшек: 0"), find<QLabel>("Label9")->text()) << c.what;
+        EXPECT_TRUE(table(8)->lines().empty()) << c.what;
     }
 }
 

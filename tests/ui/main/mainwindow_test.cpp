@@ -121,7 +121,7 @@ TEST_F(MainWindowTest, MenuTreeHasItsPlacesAndTheExitShortcut) {
         return list;
     };
     EXPECT_EQ(QStringList({"N1", "N2", "N3", "N6"}), names(form->menuBar()->actions()));
-    EXPECT_EQ(QStringList({"N7", "N4", "N5"}), names(find<QMenu>("N1")->actions()));
+    EXPECT_EQ(QStringList({"N9", "N7", "N8", "N4", "N5"}), names(find<QMenu>("N1")->actions()));
     EXPECT_TRUE(item("N4")->isSeparator());
     EXPECT_EQ(QStringList({"N111", "N221"}), names(find<QMenu>("N2")->actions()));
     EXPECT_EQ(QStringList({"N11", "N12"}), names(find<QMenu>("N111")->actions()));
@@ -130,6 +130,8 @@ TEST_F(MainWindowTest, MenuTreeHasItsPlacesAndTheExitShortcut) {
     EXPECT_EQ(nullptr, item("N6")->menu());
     EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::Key_X), item("N5")->shortcut());
     EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), item("N7")->shortcut());
+    EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), item("N8")->shortcut());
+    EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::Key_N), item("N9")->shortcut());
 }
 
 TEST_F(MainWindowTest, MenuCaptionsReadAsBeforeWithOneMnemonicEachUniqueInItsPlace) {
@@ -138,7 +140,9 @@ TEST_F(MainWindowTest, MenuCaptionsReadAsBeforeWithOneMnemonicEachUniqueInItsPla
         const char* caption;
     } captions[] = {
         {"N1", "Файл"},
+        {"N9", "Новый лист"},
         {"N7", "Копировать лист"},
+        {"N8", "Вставить лист"},
         {"N5", "Выход"},
         {"N2", "Стартовые атрибуты"},
         {"N111", "Все по 1 (ТЛ1)"},
