@@ -75,7 +75,10 @@ inline void closemenus() {
 }
 
 // Clicks through the menus along the item names: a drop-down on the menu bar, then the items
-// of the menus it opens; the last one is the item chosen.
+// of the menus it opens; the last one is the item chosen. The pointer moves onto each item
+// before the click, as a player's does: an open menu takes a click only once the pointer has
+// moved away from where it was when the menu opened (Qt 6.8 closes the menu otherwise), and
+// only a real move, not a click sent to a widget, tells the menu where the pointer is.
 inline void choose(QMenuBar* bar, const std::vector<const char*>& path) {
     QWidget* place = bar;
     for (const char* name : path) {
@@ -86,6 +89,7 @@ inline void choose(QMenuBar* bar, const std::vector<const char*>& path) {
         ASSERT_NE(nullptr, action) << name;
         auto* menu = qobject_cast<QMenu*>(place);
         const QRect where = menu ? menu->actionGeometry(action) : bar->actionGeometry(action);
+        QTest::mouseMove(place, where.center());
         QTest::mouseClick(place, Qt::LeftButton, {}, where.center());
         if (action->menu() == nullptr) return;
         // A sub-menu opens a moment after the click.
