@@ -22,6 +22,7 @@
 #include "ui/errorbox.h"
 #include "ui/fonts.h"
 #include "ui/onscreen.h"
+#include "ui/windowsizes.h"
 #include "valuefield.h"
 
 namespace {
@@ -54,7 +55,7 @@ TForm2::TForm2(AppState& state, std::function<void()> countpoints, QWidget* pare
     setObjectName("TForm2");
     setFont(pixelfont(kFontHeight));
     setFixedSize(kClientSize);
-    move(251, 134);
+    move(kDialogLeft, kDialogTop);
     // Its size and place where they fit; on a screen too small for it, as large as the area.
     keeponscreen(
         this, Fit::Inside,

@@ -26,11 +26,12 @@
 #include "ui/fonts.h"
 #include "ui/onscreen.h"
 #include "ui/pickdialog.h"
+#include "ui/windowsizes.h"
 #include "valuelisteditor.h"
 
 namespace {
 
-constexpr QSize kOuterSize(937, 458);
+constexpr QSize kOuterSize(kMainOuterWidth, kMainOuterHeight);
 constexpr int kSheetFont = 11;
 constexpr int kCaptionFont = 16;
 constexpr int kSpinFont = 19;

@@ -22,6 +22,7 @@
 #include "sheet/w1251.h"
 #include "testcatalogue.h"
 #include "ui/encoding.h"
+#include "ui/windowsizes.h"
 
 namespace {
 
@@ -114,7 +115,7 @@ TEST_F(TForm2Test, ControlsLieInsideTheDialogWithoutOverlapping) {
     }
     EXPECT_EQ(QSize(513, 296), dialog.minimumSize());
     EXPECT_EQ(QSize(513, 296), dialog.maximumSize());
-    EXPECT_EQ(QPoint(251, 134), dialog.pos());
+    EXPECT_EQ(QPoint(kDialogLeft, kDialogTop), dialog.pos());
     EXPECT_EQ(11, dialog.font().pixelSize());
 
     const auto* ok = child<QPushButton>("BitBtn1");
