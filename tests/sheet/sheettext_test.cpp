@@ -61,7 +61,7 @@ std::string summary(const SheetParse& parse) {
     for (const std::string& attr : shot.attrtexts) text += attr;
     for (std::size_t i = 0; i < shot.tables.size(); ++i) {
         for (const std::string& line : shot.tables[i])
-            text += " " + std::to_string(i + 1) + ":" + line;
+            text.append(" ").append(std::to_string(i + 1)).append(":").append(line);
     }
     for (const TTakenSkill& t : shot.takenskills)
         text += " S" + t.name + "/" + t.spec + "/" + std::to_string(t.price);
