@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // cp1251available(), which the program asks at start-up: without the codec it does not start.
 #include "codec/cp1251.h"
@@ -14,3 +16,4 @@ QString fromcp1251(std::string_view bytes);
 
 // Characters that Windows-1251 cannot hold become "?", one per character.
 std::string tocp1251(const QString& text);
+std::vector<std::string> tocp1251(const QStringList& texts);

@@ -3,34 +3,11 @@
 #include <QMimeData>
 #include <vector>
 
-#include "sheet/sheettext.h"
 #include "ui/encoding.h"
 
 namespace {
 
 QString u(const char* utf8) { return QString::fromUtf8(utf8); }
-
-std::vector<std::string> cp1251path(const QStringList& path) {
-    std::vector<std::string> captions;
-    for (const QString& caption : path) captions.push_back(tocp1251(caption));
-    return captions;
-}
-
-SheetShown cp1251sheet(const ShownSheet& sheet) {
-    SheetShown shown;
-    for (std::size_t i = 0; i < sheet.rules.size(); ++i)
-        shown.rulepaths[i] = cp1251path(sheet.rules[i]);
-    shown.prices = sheet.prices;
-    for (std::size_t i = 0; i < sheet.attributes.size(); ++i) {
-        shown.captions[i] = tocp1251(sheet.attributes[i].caption);
-        shown.attrtexts[i] = sheet.attributes[i].text;
-        shown.skills[i] = sheet.attributes[i].skills;
-    }
-    shown.featurescaption = tocp1251(sheet.featurescaption);
-    shown.features = sheet.features;
-    shown.total = tocp1251(sheet.total);
-    return shown;
-}
 
 QString cell(const QString& text, const char* attributes = "") {
     return u("<td%1>%2</td>").arg(u(attributes), text.toHtmlEscaped());
@@ -68,8 +45,8 @@ QString html(const std::vector<SheetLine>& lines) {
 
 }  // namespace
 
-std::unique_ptr<QMimeData> sheetcopy(const ShownSheet& sheet, const TakenIndex& index) {
-    const std::vector<SheetLine> lines = sheetlines(cp1251sheet(sheet), index);
+std::unique_ptr<QMimeData> sheetcopy(const SheetShown& sheet, const TakenIndex& index) {
+    const std::vector<SheetLine> lines = sheetlines(sheet, index);
     auto copy = std::make_unique<QMimeData>();
     copy->setText(fromcp1251(sheettext(lines)));
     copy->setHtml(html(lines));

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -24,17 +25,19 @@ QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 void TForm1::N7Click() {
     // An edit in progress counts first, so that the copy, the tooltips and the total agree.
     commitedit();
-    ShownSheet sheet;
-    sheet.rules = menu_.rulepaths();
+    SheetShown sheet;
+    const std::array<QStringList, 2> rules = menu_.rulepaths();
+    for (std::size_t i = 0; i < rules.size(); ++i) sheet.rulepaths[i] = tocp1251(rules[i]);
     sheet.prices = menu_.pricerules();
-    for (std::size_t i = 0; i < sheet.attributes.size(); ++i) {
+    for (std::size_t i = 0; i < sheet.captions.size(); ++i) {
         const Block& block = blocks_[i];
-        sheet.attributes[i] = {u(block.spec->caption), tocp1251(block.field->text()),
-                               &block.table->lines()};
+        sheet.captions[i] = tocp1251(u(block.spec->caption));
+        sheet.attrtexts[i] = tocp1251(block.field->text());
+        sheet.skills[i] = &block.table->lines();
     }
-    sheet.featurescaption = u(features().spec->caption);
+    sheet.featurescaption = tocp1251(u(features().spec->caption));
     sheet.features = &features().table->lines();
-    sheet.total = total_->text();
+    sheet.total = tocp1251(total_->text());
     QGuiApplication::clipboard()->setMimeData(sheetcopy(sheet, takenindex()).release());
 }
 
@@ -95,15 +98,10 @@ SheetWords TForm1::words() const {
         words.attributes[i] = tocp1251(u(blocks_[i].spec->caption));
     }
     words.features = tocp1251(u(features().spec->caption));
-    const auto bytes = [](const QStringList& path) {
-        std::vector<std::string> captions;
-        for (const QString& caption : path) captions.push_back(tocp1251(caption));
-        return captions;
-    };
     for (const auto& [rule, path] : menu_.attrrulepaths())
-        words.attrrules.emplace_back(rule, bytes(path));
+        words.attrrules.emplace_back(rule, tocp1251(path));
     for (const auto& [rule, path] : menu_.skillrulepaths())
-        words.skillrules.emplace_back(rule, bytes(path));
+        words.skillrules.emplace_back(rule, tocp1251(path));
     return words;
 }
 
