@@ -174,7 +174,7 @@ TEST(SheetText, ATextThatIsNoSheetOfOursNamesItsFirstBadLine) {
 // levels and prices typed after, a cell left empty before texts that are no number.
 class RandomSheet {
 public:
-    explicit RandomSheet(std::uint32_t seed) : rng_(seed) {
+    explicit RandomSheet(std::uint32_t rngstate) : rng_(rngstate) {
         const char* words[] = {"Лук",       "Бег",  "Лук (короткий)", " Хромота", "Знание: история",
                                "Бой — меч", "Враг", "Чары (x",        "Лук ("};
         for (int i = 0; i < 24; ++i) {
@@ -236,15 +236,15 @@ public:
 TEST(SheetText, ARandomSheetComesBackAsItWasCopied) {
     const char* count = std::getenv("TALVIRA_ROUND_TRIPS");
     const int sheets = count ? std::atoi(count) : 300;
-    for (int seed = 1; seed <= sheets; ++seed) {
-        RandomSheet random(static_cast<std::uint32_t>(seed));
+    for (int sheet = 1; sheet <= sheets; ++sheet) {
+        RandomSheet random(static_cast<std::uint32_t>(sheet));
         const auto [text, total] = copyof(random.build(), sheetwords());
         const SheetParse parse = parsesheet(text, random.c_.catalogue, sheetwords());
-        ASSERT_TRUE(parse.sheet) << "seed " << seed << ": " << summary(parse) << "\n" << text;
-        EXPECT_EQ(total, parse.sheet->total) << "seed " << seed;
+        ASSERT_TRUE(parse.sheet) << "sheet " << sheet << ": " << summary(parse) << "\n" << text;
+        EXPECT_EQ(total, parse.sheet->total) << "sheet " << sheet;
         const auto [again, againtotal] = copyof(snapshot(*parse.sheet), sheetwords());
-        ASSERT_EQ(text, again) << "seed " << seed;
-        EXPECT_EQ(total, againtotal) << "seed " << seed;
+        ASSERT_EQ(text, again) << "sheet " << sheet;
+        EXPECT_EQ(total, againtotal) << "sheet " << sheet;
     }
 }
 
