@@ -16,14 +16,14 @@
 
 #include "catalogue/readers.h"
 #include "cataloguegen.h"
+#include "pick/casefold.h"
+#include "pick/linesearch.h"
+#include "pick/picklines.h"
+#include "pick/picklogic.h"
 #include "sheet/w1251.h"
 #include "timing.h"
 #include "ui/addskill/addskill.h"
-#include "ui/addskill/casefold.h"
 #include "ui/addskill/linelist.h"
-#include "ui/addskill/linesearch.h"
-#include "ui/addskill/picklines.h"
-#include "ui/addskill/picklogic.h"
 #include "ui/encoding.h"
 
 namespace {
@@ -170,7 +170,7 @@ public:
     void setlisthint(const std::string&) override {}
     std::string searchtext() const override { return search; }
     void clearsearch() override { search.clear(); }
-    std::string promptspec(const std::string&, const std::string&) override { return {}; }
+    void promptspec(const std::string&, const std::string&) override {}
     void hidedialog() override {}
 };
 

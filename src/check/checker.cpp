@@ -7,8 +7,8 @@
 #include "catalogue/readers.h"
 #include "entrychecks.h"
 #include "lineindex.h"
+#include "pick/picklines.h"
 #include "terminaltext.h"
-#include "ui/addskill/picklines.h"
 
 namespace {
 

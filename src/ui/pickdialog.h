@@ -1,15 +1,6 @@
 #pragma once
 
-// How an opening of the selection dialog ended; callers test for Taken only.
-enum class PickResult {
-    Open = 0,
-    // At least one entry was appended in this opening, the one to show last.
-    Taken = 1,
-    // With the window's close box.
-    Closed = 2,
-    // "Отмена", or an OK that took nothing.
-    Cancelled = 7,
-};
+#include "sheet/pickresult.h"
 
 // What the main window needs of the selection dialog: a modal opening that reads the
 // state's picksource, may append to the taken lists and says how it ended.

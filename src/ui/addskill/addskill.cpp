@@ -220,8 +220,8 @@ std::string TForm2::searchtext() const { return tocp1251(search_->text()); }
 
 void TForm2::clearsearch() { search_->clear(); }
 
-std::string TForm2::promptspec(const std::string& caption, const std::string& prompt) {
-    return tocp1251(SpecPrompt::ask(this, fromcp1251(caption), fromcp1251(prompt)));
+void TForm2::promptspec(const std::string& caption, const std::string& prompt) {
+    logic_.specgiven(tocp1251(SpecPrompt::ask(this, fromcp1251(caption), fromcp1251(prompt))));
 }
 
 void TForm2::hidedialog() { done(static_cast<int>(logic_.result())); }

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "picklogic.h"
-#include "pickview.h"
+#include "pick/picklogic.h"
+#include "pick/pickview.h"
 #include "sheet/appstate.h"
 #include "ui/pickdialog.h"
 
@@ -60,7 +60,7 @@ private:
     void setlisthint(const std::string& text) override;
     std::string searchtext() const override;
     void clearsearch() override;
-    std::string promptspec(const std::string& caption, const std::string& prompt) override;
+    void promptspec(const std::string& caption, const std::string& prompt) override;
     void hidedialog() override;
 
     SearchField* search_;

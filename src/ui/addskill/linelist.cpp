@@ -10,7 +10,7 @@
 #include <numeric>
 #include <utility>
 
-#include "pickview.h"
+#include "pick/pickview.h"
 #include "ui/encoding.h"
 
 class LineModel : public QAbstractListModel {

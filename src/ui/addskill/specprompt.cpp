@@ -8,7 +8,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "pickview.h"
+#include "pick/pickview.h"
 #include "ui/onscreen.h"
 
 namespace {

@@ -19,8 +19,8 @@
 #include <set>
 #include <vector>
 
+#include "../../pick/testcatalogue.h"
 #include "sheet/w1251.h"
-#include "testcatalogue.h"
 #include "ui/encoding.h"
 #include "ui/windowsizes.h"
 

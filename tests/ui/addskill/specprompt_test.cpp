@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/addskill/pickview.h"
+#include "pick/pickview.h"
 
 namespace {
 

@@ -49,6 +49,7 @@ PickLogic::PickLogic(AppState& state, PickView& view, std::function<void()> coun
 void PickLogic::FormShow() {
     result_ = PickResult::Open;
     hidden_ = false;
+    asking_ = std::monostate{};
     entries_.clear();
     view_.clearsearch();
     view_.setlines({});
@@ -125,14 +126,15 @@ void PickLogic::prefill(bool editionevent) {
 }
 
 void PickLogic::ListBox1DblClick() {
-    if (take()) finish(PickResult::Taken);
+    if (take() == Take::Taken) finish(PickResult::Taken);
 }
 
-bool PickLogic::take() {
+PickLogic::Take PickLogic::take() {
+    if (!std::holds_alternative<std::monostate>(asking_)) return Take::Asking;
     const bool skills = !featuremode();
     const bool empty =
         skills ? state_.catalogue.skilllist.empty() : state_.catalogue.featlist.empty();
-    if (empty) return false;
+    if (empty) return Take::Nothing;
     const int position = view_.selected();
     view_.linetext(position);  // the list's own index error when no line is selected
     if (position < 0 || static_cast<std::size_t>(position) >= entries_.size()) {
@@ -140,46 +142,66 @@ bool PickLogic::take() {
     }
     const std::size_t entry = entries_[position];
     if (skills) {
-        if (state_.catalogue.skilllist[entry].name.empty()) return false;
-        takeskill(entry);
-    } else {
-        if (state_.catalogue.featlist[entry].name.empty()) return false;
-        takefeat(entry);
+        if (state_.catalogue.skilllist[entry].name.empty()) return Take::Nothing;
+        return takeskill(entry);
     }
-    return true;
+    if (state_.catalogue.featlist[entry].name.empty()) return Take::Nothing;
+    return takefeat(entry);
 }
 
-void PickLogic::takeskill(std::size_t entry) {
+PickLogic::Take PickLogic::takeskill(std::size_t entry) {
     const TSkillRec& skill = state_.catalogue.skilllist[entry];
     TTakenSkill taken{view_.value(), skill.price, std::string(skill.name), {}};
-    if (skill.branched == 1) {
-        taken.spec = askspec(w1251("Уточнение навыка "),
-                             w1251("Укажите конкретную область применения навыка "), skill.name);
+    if (skill.branched != 1) {
+        state_.takenskills.push_back(std::move(taken));
+        return Take::Taken;
     }
-    state_.takenskills.push_back(std::move(taken));
+    asking_ = std::move(taken);
+    return askspec(w1251("Уточнение навыка "),
+                   w1251("Укажите конкретную область применения навыка "), skill.name);
 }
 
-void PickLogic::takefeat(std::size_t entry) {
+PickLogic::Take PickLogic::takefeat(std::size_t entry) {
     const TFeatRec& feat = state_.catalogue.featlist[entry];
     TTakenFeat taken{std::string(feat.name), {}, view_.value()};
-    if (feat.branched != 0) {
-        taken.spec = askspec(w1251("Уточнение особенности "),
-                             w1251("Укажите конкретную область действия особенности "), feat.name);
+    if (feat.branched == 0) {
+        state_.takenfeats.push_back(std::move(taken));
+        return Take::Taken;
     }
-    state_.takenfeats.push_back(std::move(taken));
+    asking_ = std::move(taken);
+    return askspec(w1251("Уточнение особенности "),
+                   w1251("Укажите конкретную область действия особенности "), feat.name);
 }
 
-std::string PickLogic::askspec(std::string_view caption, std::string_view prompt,
-                               std::string_view name) {
-    const std::string text =
-        view_.promptspec(std::string(caption).append(name), std::string(prompt).append(name));
-    return cleanspec(text);
+PickLogic::Take PickLogic::askspec(std::string_view caption, std::string_view prompt,
+                                   std::string_view name) {
+    // The view may answer at once, before this returns: the take is then over.
+    view_.promptspec(std::string(caption).append(name), std::string(prompt).append(name));
+    return Take::Asking;
+}
+
+void PickLogic::specgiven(const std::string& spec) {
+    if (auto* skill = std::get_if<TTakenSkill>(&asking_)) {
+        skill->spec = cleanspec(spec);
+        state_.takenskills.push_back(std::move(*skill));
+    } else if (auto* feat = std::get_if<TTakenFeat>(&asking_)) {
+        feat->spec = cleanspec(spec);
+        state_.takenfeats.push_back(std::move(*feat));
+    } else {
+        return;
+    }
+    asking_ = std::monostate{};
+    finish(PickResult::Taken);
 }
 
 void PickLogic::BitBtn1Click() {
-    if (view_.selected() >= 0 && take()) {
-        finish(PickResult::Taken);
-        return;
+    if (view_.selected() >= 0) {
+        const Take took = take();
+        if (took == Take::Asking) return;
+        if (took == Take::Taken) {
+            finish(PickResult::Taken);
+            return;
+        }
     }
     finish(PickResult::Cancelled);
 }

@@ -1,5 +1,5 @@
 // The list lines of skills (difficulty, special and branched marks) and of features.
-#include "ui/addskill/picklines.h"
+#include "pick/picklines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The selection dialog's handlers over a fake window: listing, hiding what was taken,
 // finding lines, the price prefill, taking and the results of an opening.
-#include "ui/addskill/picklogic.h"
+#include "pick/picklogic.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +20,7 @@ class PickLogicTest : public testing::Test {
 protected:
     PickLogicTest() {
         view.onhide = [this] { logic.FormHide(); };
+        view.onprompt = [this](const std::string& spec) { logic.specgiven(spec); };
     }
 
     void open(PickSource source) {

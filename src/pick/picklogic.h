@@ -4,12 +4,13 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "linesearch.h"
 #include "pickview.h"
 #include "sheet/appstate.h"
-#include "ui/pickdialog.h"
+#include "sheet/pickresult.h"
 
 // The selection dialog's handlers, written against PickView. Each opening takes its mode from
 // the state's picksource and keeps it; each line is tied to its catalogue position by
@@ -29,6 +30,9 @@ public:
     // The close box.
     void FormClose();
     void FormHide();
+    // The answer of the spec prompt that a take of a branched entry opened: the entry is
+    // taken with it, an empty one included.
+    void specgiven(const std::string& spec);
 
     PickResult result() const { return result_; }
     // Feature mode, as the last opening was told; skill mode before the first.
@@ -38,11 +42,13 @@ private:
     void fillskills(int attr);
     void fillfeatures();
     void showfilled(std::vector<std::string> lines);
-    // Appends the entry of the selected line; false when it has an empty name.
-    bool take();
-    void takeskill(std::size_t entry);
-    void takefeat(std::size_t entry);
-    std::string askspec(std::string_view caption, std::string_view prompt, std::string_view name);
+    enum class Take { Nothing, Taken, Asking };
+    // Appends the entry of the selected line, or asks for its spec first; nothing for an
+    // entry with an empty name.
+    Take take();
+    Take takeskill(std::size_t entry);
+    Take takefeat(std::size_t entry);
+    Take askspec(std::string_view caption, std::string_view prompt, std::string_view name);
     void prefill(bool editionevent);
     void finish(PickResult result);
 
@@ -54,6 +60,8 @@ private:
     LineSearch search_;
     PickResult result_ = PickResult::Open;
     bool hidden_ = true;
+    // The entry whose spec the prompt is asking for.
+    std::variant<std::monostate, TTakenSkill, TTakenFeat> asking_;
 };
 
 // A branched entry's spec text as it may enter a table row: no "=", which would split the

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/addskill/pickview.h"
+#include "pick/pickview.h"
 
 // A window that only remembers: the value field clamps like the real one, hiding reports
 // to `onhide` as the window system's hide event would. `selection` is a position in the
@@ -26,6 +26,8 @@ public:
     std::string captiontext, label1text, label2text, hint;
     std::vector<std::pair<std::string, std::string>> prompts;
     std::string answer;
+    // Answers a prompt with `answer` at once; unset, the prompt stays open.
+    std::function<void(const std::string&)> onprompt;
     int hides = 0;
     std::function<void()> onhide;
 
@@ -58,9 +60,9 @@ public:
     void setlisthint(const std::string& text) override { hint = text; }
     std::string searchtext() const override { return search; }
     void clearsearch() override { search.clear(); }
-    std::string promptspec(const std::string& caption, const std::string& prompt) override {
+    void promptspec(const std::string& caption, const std::string& prompt) override {
         prompts.emplace_back(caption, prompt);
-        return answer;
+        if (onprompt) onprompt(answer);
     }
     void hidedialog() override {
         ++hides;

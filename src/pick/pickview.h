@@ -44,9 +44,10 @@ public:
     virtual std::string searchtext() const = 0;
     virtual void clearsearch() = 0;
 
-    // The modal one-line prompt of at most kSpecLimit characters: the typed text on OK,
-    // empty on Cancel or close.
-    virtual std::string promptspec(const std::string& caption, const std::string& prompt) = 0;
+    // Opens the modal one-line prompt of at most kSpecLimit characters. The view answers,
+    // now or once the player has, with PickLogic::specgiven: the typed text on OK, empty on
+    // Cancel or close.
+    virtual void promptspec(const std::string& caption, const std::string& prompt) = 0;
 
     // Ends the modal run: the logic has set its result and the window is to hide.
     virtual void hidedialog() = 0;
