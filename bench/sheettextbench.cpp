@@ -11,6 +11,7 @@
 #include "catalogue/intsyntax.h"
 #include "cataloguegen.h"
 #include "properties.h"
+#include "sheet/sheetlogic.h"
 #include "sheet/sheettext.h"
 #include "sheet/w1251.h"
 #include "timing.h"
@@ -58,7 +59,7 @@ std::string validsheet(std::size_t size) {
         }
         bytes += key.size() + 30;
     }
-    return copyof(std::move(shot), sheetwords()).text;
+    return copyof(std::move(shot)).text;
 }
 
 // The valid sheet's lines without its rows, and under its first attribute one row whose

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <thread>
 
+#include "app/programwindows.h"
 #include "sheet/appstate.h"
 #include "startupchild.h"
-#include "ui/programwindows.h"
 
 int main(int argc, char* argv[]) {
     // A stop box would wait for a click that never comes.

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "catalogue/records.h"
+#include "sheet/sheetmenu.h"
 #include "sheet/sheettext.h"
 
 // Property checks of the catalogue readers, the integer text syntax and the reader of copied
@@ -25,10 +26,6 @@ std::string checkfeatreader(std::string_view bytes);
 std::string checkintsyntax(std::string_view bytes);
 // Reads a copied sheet; a sheet read is written and read back as it was.
 std::string checksheetparser(std::string_view bytes);
-
-// The window's captions and rule menu paths as a copy holds them, for reading copies
-// without a window.
-const SheetWords& sheetwords();
 
 // The fuzz targets by name: also the names of their corpus folders.
 struct FuzzTarget {

@@ -2,56 +2,37 @@
 
 #include "catalogue/readers.h"
 #include "properties.h"
+#include "sheet/sheetlogic.h"
+#include "sheet/sheetmenu.h"
 #include "sheet/sheettext.h"
 #include "sheet/w1251.h"
 
 namespace {
 
-std::vector<std::string> path(std::initializer_list<std::string_view> captions) {
-    return {captions.begin(), captions.end()};
+// Names that a copy could read two ways: parentheses, a leading blank, ": " and " — ".
+void loadfuzzcatalogue(Catalogue& catalogue) {
+    readskills(catalogue, w1251("3210Стрельба\r\n3100Лук (короткий)\r\n3210Лук\r\n1100Бег\r\n"
+                                "4401Знание: история\r\n5200Бой — меч\r\n"));
+    readfeats(catalogue, w1251("5 10 5 *Враг\r\n-5 -10 -5  Хромота\r\n10 5 10 *Друг (старый)\r\n"));
 }
 
-// Names that a copy could read two ways: parentheses, a leading blank, ": " and " — ".
 const Catalogue& fuzzcatalogue() {
     static const Catalogue catalogue = [] {
         Catalogue loaded;
-        readskills(loaded, w1251("3210Стрельба\r\n3100Лук (короткий)\r\n3210Лук\r\n1100Бег\r\n"
-                                 "4401Знание: история\r\n5200Бой — меч\r\n"));
-        readfeats(loaded,
-                  w1251("5 10 5 *Враг\r\n-5 -10 -5  Хромота\r\n10 5 10 *Друг (старый)\r\n"));
+        loadfuzzcatalogue(loaded);
         return loaded;
     }();
     return catalogue;
 }
 
-}  // namespace
-
-const SheetWords& sheetwords() {
-    static const SheetWords words = [] {
-        SheetWords w;
-        w.attributes = {w1251("Сила").str(),     w1251("Выносливость").str(),
-                        w1251("Ловкость").str(), w1251("Образование").str(),
-                        w1251("Мышление").str(), w1251("Уверенность").str(),
-                        w1251("Удача").str()};
-        w.features = w1251("Особенности").str();
-        constexpr auto start = w1251("Стартовые атрибуты");
-        constexpr auto one = w1251("Все по 1 (ТЛ1)");
-        constexpr auto two = w1251("Все по 2 (ТЛ2)");
-        constexpr auto progressive = w1251("Прогрессирующая цена за единицу (ТЛ1М)");
-        w.attrrules = {{AttrRule::Start1Constant,
-                        path({start, one, w1251("Постоянная цена за единицу (ТЛ1)")})},
-                       {AttrRule::Start1Progressive, path({start, one, progressive})},
-                       {AttrRule::Start2Fixed,
-                        path({start, two, w1251("Фиксированные цены за единицу (ТЛ2)")})},
-                       {AttrRule::Start2Progressive, path({start, two, progressive})}};
-        constexpr auto skills = w1251("Цена навыков");
-        w.skillrules = {
-            {SkillRule::Constant, path({skills, w1251("Постоянная (ТЛ1)")})},
-            {SkillRule::Progressive, path({skills, w1251("Прогрессирующая (ТЛ1М, ТЛ2)")})}};
-        return w;
-    }();
-    return words;
+// A window over the fuzz catalogue, as fresh as the program's at start.
+std::optional<SheetCopy> pasted(std::string_view text) {
+    AppState state;
+    loadfuzzcatalogue(state.catalogue);
+    return pastedcopy(state, text);
 }
+
+}  // namespace
 
 std::string checksheetparser(std::string_view bytes) {
     const SheetParse parse = parsesheet(bytes, fuzzcatalogue(), sheetwords());
@@ -63,13 +44,16 @@ std::string checksheetparser(std::string_view bytes) {
     for (const SheetProblem& problem : parse.problems) {
         if (problem.line > lines) return "a problem in line " + std::to_string(problem.line);
     }
-    if (!parse.sheet) return "";
-    // What was read is written, read and written again as it was.
-    const auto [text, total] = copyof(snapshot(*parse.sheet), sheetwords());
-    const SheetParse again = parsesheet(text, fuzzcatalogue(), sheetwords());
-    if (!again.sheet) return "the sheet written from a read one does not read: " + text;
-    if (again.sheet->total != total) return "another total read back: " + text;
-    if (copyof(snapshot(*again.sheet), sheetwords()).text != text)
-        return "another text the second time: " + text;
+    // What a window pastes it copies, and that copy pasted into another window is copied
+    // again as it was.
+    const std::optional<SheetCopy> copy = pasted(bytes);
+    if (copy.has_value() != parse.sheet.has_value()) return "the paste and the parser disagree";
+    if (!copy) return "";
+    const SheetParse again = parsesheet(copy->text, fuzzcatalogue(), sheetwords());
+    if (!again.sheet) return "the sheet written from a read one does not read: " + copy->text;
+    if (again.sheet->total != copy->total) return "another total read back: " + copy->text;
+    const std::optional<SheetCopy> copyagain = pasted(copy->text);
+    if (!copyagain || copyagain->text != copy->text)
+        return "another text the second time: " + copy->text;
     return "";
 }

@@ -1,10 +1,10 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "app/programwindows.h"
 #include "sheet/appstate.h"
 #include "ui/encoding.h"
 #include "ui/errorbox.h"
-#include "ui/programwindows.h"
 
 namespace {
 

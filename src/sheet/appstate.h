@@ -8,11 +8,13 @@
 
 #include "catalogue/catalogue.h"
 #include "picksource.h"
+#include "sheetmodel.h"
 #include "taken.h"
 
 // Everything the program keeps for the whole run, shared by the two windows.
 struct AppState {
     Catalogue catalogue;
+    SheetModel sheet;
     std::vector<TTakenSkill> takenskills;
     std::vector<TTakenFeat> takenfeats;
     std::int32_t attrpoints = 0;

@@ -3,20 +3,13 @@
 #include <array>
 #include <cstdint>
 
+#include "rules.h"
+
 // The fixed attribute prices of the "start 2" rule, by attribute value 0 to 5.
 inline constexpr std::array<std::int32_t, 6> fixedprice{0, -5, 0, 10, 25, 50};
 
 // n + (n-1) + ... + 1; 0 for n <= 0; sticks at the 32-bit maximum.
 std::int32_t progsum(std::int32_t n);
-
-enum class AttrRule { Start1Constant, Start1Progressive, Start2Fixed, Start2Progressive };
-enum class SkillRule { Constant, Progressive };
-
-// The rules the menu's check marks select.
-struct PriceRules {
-    AttrRule attr;
-    SkillRule skill;
-};
 
 // Values outside 1..5 follow the formulas; the fixed table bounds them into 0..5 first.
 std::int32_t attrprice(AttrRule rule, std::int32_t value);

@@ -52,13 +52,17 @@ void cleanlevels(Lines& table) {
     }
 }
 
-bool featexit(AppState& state, Lines& table) {
-    if (table.empty()) return false;
+bool cleanprices(Lines& table) {
     for (std::string& line : table) {
         const std::string_view value = linevalue(line);
         if (value.empty()) return false;
         if (!isinteger(value)) setvalue(line, "0");
     }
+    return true;
+}
+
+bool featexit(AppState& state, Lines& table) {
+    if (table.empty() || !cleanprices(table)) return false;
     std::int64_t sum = 0;
     for (const std::string& line : table) sum += featrowcost(line).points.value_or(0);
     state.featpoints = saturate(sum);

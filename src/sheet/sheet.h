@@ -26,11 +26,15 @@ void skillcount(AppState& state, std::span<const Lines* const> tables, SkillRule
 // over a non-integer and "5" over a level above 5.
 void cleanlevels(Lines& table);
 
-// Leaving the feature table: "0" over non-integer prices, then featpoints := their sum.
-// An empty price cell stops it before anything is summed (false).
+// The clean-up of the feature table being left: "0" over non-integer prices; false when an
+// empty price cell stopped it.
+bool cleanprices(Lines& table);
+
+// Leaving the feature table: its clean-up, then featpoints := the sum of its prices. An
+// empty price cell stops it before anything is summed (false).
 bool featexit(AppState& state, Lines& table);
 
 std::int32_t total(const AppState& state);
 
-// "Требуется плюшек: " and the total, in Windows-1251.
+// The total line: the copy's total prefix and the total, in Windows-1251.
 std::string totaltext(const AppState& state);

@@ -4,6 +4,8 @@
 #include "catalogue/intsyntax.h"
 #include "copywords.h"
 #include "sheet.h"
+#include "sheetblocks.h"
+#include "sheetmenu.h"
 
 std::string plushki(std::int64_t points) {
     const std::int64_t n = points < 0 ? -points : points;
@@ -77,28 +79,28 @@ std::string rulevalue(const std::vector<std::string>& path) {
 
 }  // namespace
 
-std::vector<SheetLine> sheetlines(const SheetShown& sheet, const TakenIndex& index) {
+std::vector<SheetLine> sheetlines(const SheetModel& sheet, const TakenIndex& index,
+                                  const std::string& total) {
     std::vector<SheetLine> lines{{SheetLineKind::Heading, copywords::kHeading.str(), {}, {}}};
-    for (const std::vector<std::string>& path : sheet.rulepaths) {
-        if (!path.empty())
-            lines.push_back({SheetLineKind::Rule, path.front(), rulevalue(path), {}});
+    for (const std::vector<std::string>& path :
+         {rulepath(sheet.prices.attr), rulepath(sheet.prices.skill)}) {
+        lines.push_back({SheetLineKind::Rule, path.front(), rulevalue(path), {}});
     }
-    for (std::size_t i = 0; i < sheet.captions.size(); ++i) {
-        lines.push_back(attributeline(sheet.captions[i], sheet.attrtexts[i], sheet.prices.attr));
-        if (sheet.skills[i] == nullptr) continue;
-        for (const std::string& line : *sheet.skills[i]) {
+    for (std::size_t i = 0; i < kAttributes; ++i) {
+        lines.push_back(attributeline(std::string(kSheetBlocks[i].caption), sheet.attrtexts[i],
+                                      sheet.prices.attr));
+        for (const std::string& line : sheet.tables[i]) {
             const SkillRowCost cost = skillrowcost(index, line, sheet.prices.skill);
             if (cost.why != Why::Blank) lines.push_back(skillline(cost));
         }
     }
-    lines.push_back({SheetLineKind::Section, sheet.featurescaption, {}, {}});
-    if (sheet.features != nullptr) {
-        for (const std::string& line : *sheet.features) {
-            const Cost cost = featrowcost(line);
-            if (cost.why != Why::Blank) lines.push_back(featureline(cost));
-        }
+    lines.push_back(
+        {SheetLineKind::Section, std::string(kSheetBlocks[kFeatureTable].caption), {}, {}});
+    for (const std::string& line : sheet.tables[kFeatureTable]) {
+        const Cost cost = featrowcost(line);
+        if (cost.why != Why::Blank) lines.push_back(featureline(cost));
     }
-    lines.push_back({SheetLineKind::Total, sheet.total, {}, {}});
+    lines.push_back({SheetLineKind::Total, total, {}, {}});
     return lines;
 }
 
@@ -134,44 +136,4 @@ SheetSnapshot snapshot(const SheetDescription& sheet) {
     shot.takenskills = sheet.takenskills;
     shot.takenfeats = sheet.takenfeats;
     return shot;
-}
-
-std::int32_t countsheet(AppState& state, SheetSnapshot& shot) {
-    state.takenskills = shot.takenskills;
-    state.takenfeats = shot.takenfeats;
-    countpoints(state, shot.attrtexts, shot.prices.attr);
-    std::array<const Lines*, 7> skills{};
-    for (std::size_t i = 0; i < skills.size(); ++i) skills[i] = &shot.tables[i];
-    try {
-        skillcount(state, skills, shot.prices.skill);
-    } catch (const AppError&) {
-        // As in the window, where the error box shows and the sum stays as it was.
-    }
-    featexit(state, shot.tables[7]);
-    return total(state);
-}
-
-SheetShown shown(const SheetSnapshot& shot, const SheetWords& words, std::string total) {
-    SheetShown sheet;
-    for (const auto& [rule, path] : words.attrrules) {
-        if (rule == shot.prices.attr) sheet.rulepaths[0] = path;
-    }
-    for (const auto& [rule, path] : words.skillrules) {
-        if (rule == shot.prices.skill) sheet.rulepaths[1] = path;
-    }
-    sheet.prices = shot.prices;
-    sheet.captions = words.attributes;
-    sheet.attrtexts = shot.attrtexts;
-    for (std::size_t i = 0; i < sheet.skills.size(); ++i) sheet.skills[i] = &shot.tables[i];
-    sheet.featurescaption = words.features;
-    sheet.features = &shot.tables[7];
-    sheet.total = std::move(total);
-    return sheet;
-}
-
-SheetCopy copyof(SheetSnapshot shot, const SheetWords& words) {
-    AppState state;
-    const std::int32_t sum = countsheet(state, shot);
-    const TakenIndex index(state.takenskills);
-    return {sheettext(sheetlines(shown(shot, words, totaltext(state)), index)), sum};
 }

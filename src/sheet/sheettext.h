@@ -14,6 +14,7 @@
 #include "costs.h"
 #include "kvline.h"
 #include "prices.h"
+#include "sheetmodel.h"
 #include "takenindex.h"
 
 // The copied sheet as text, both ways: the lines that Копировать лист writes, and the sheet
@@ -28,19 +29,6 @@ std::string difficulty(std::int32_t unitprice);
 // How a value's text reads: "3", "«abc» не число", or `unset` ("не задан") for an empty text.
 std::string reading(const Cost& cost, std::string_view unset);
 
-// The sheet as the window shows it; the pointers are the tables' lines.
-struct SheetShown {
-    // The captions from the menu bar down to each rule's checked item, attribute rule first.
-    std::array<std::vector<std::string>, 2> rulepaths;
-    PriceRules prices{};
-    std::array<std::string, 7> captions;
-    std::array<std::string, 7> attrtexts;
-    std::array<const Lines*, 7> skills{};
-    std::string featurescaption;
-    const Lines* features = nullptr;
-    std::string total;
-};
-
 enum class SheetLineKind { Heading, Rule, Attribute, Section, Row, Total };
 
 // One line of the copy: what it names, what was read and what it costs (or why nothing).
@@ -51,7 +39,9 @@ struct SheetLine {
     std::string price;
 };
 
-std::vector<SheetLine> sheetlines(const SheetShown& sheet, const TakenIndex& index);
+// The copy of `sheet` whose total line reads `total`.
+std::vector<SheetLine> sheetlines(const SheetModel& sheet, const TakenIndex& index,
+                                  const std::string& total);
 
 // The plain text of the copy: "- Фехтование (сложный): уровень 3 — 12 плюшек", with a blank
 // line before the first attribute and before the total; LF line ends.
@@ -119,32 +109,16 @@ inline constexpr std::size_t kSheetProblemsShown = 5;
 // for a blank and any dash for another. Linear in the text and the catalogue.
 SheetParse parsesheet(std::string_view text, const Catalogue& catalogue, const SheetWords& words);
 
-// What the window holds after a paste: the attribute texts, the eight tables' lines (the
-// features' last), the taken lists and the rules; the sums are still to be counted.
-struct SheetSnapshot {
-    PriceRules prices{};
-    std::array<std::string, 7> attrtexts;
-    std::array<Lines, 8> tables;
+// What the window holds after a paste: the rules, the attribute texts, the eight tables'
+// lines (the features' last) and the taken lists; the sums are still to be counted.
+struct SheetSnapshot : SheetModel {
     std::vector<TTakenSkill> takenskills;
     std::vector<TTakenFeat> takenfeats;
 };
 
 SheetSnapshot snapshot(const SheetDescription& sheet);
 
-// The three sums of `snapshot` into `state`, as the window counts them: countpoints,
-// skillcount (a level that is no integer keeps the old skillpoints), then leaving the
-// feature table, which may write "0" over its prices. The taken lists become the
-// snapshot's. Returns the total.
-std::int32_t countsheet(AppState& state, SheetSnapshot& snapshot);
-
-// The sheet as the window would show `snapshot`, for writing it again.
-SheetShown shown(const SheetSnapshot& snapshot, const SheetWords& words, std::string total);
-
 struct SheetCopy {
     std::string text;
     std::int32_t total = 0;
 };
-
-// `snapshot` counted in a fresh state and copied, as a paste into a new window and then
-// Копировать лист would.
-SheetCopy copyof(SheetSnapshot snapshot, const SheetWords& words);

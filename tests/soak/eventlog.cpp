@@ -10,14 +10,14 @@ constexpr std::size_t kHistory = 30;
 
 }  // namespace
 
-BoxKind boxkind(const SeenBox& box) {
+SeenBoxKind boxkind(const SeenBox& box) {
     static const QRegularExpression integer("^'.*' is not a valid integer value\\.$",
                                             QRegularExpression::DotMatchesEverythingOption);
-    if (box.icon == QMessageBox::NoIcon) return BoxKind::Help;
-    if (box.icon != QMessageBox::Critical) return BoxKind::Other;
-    if (integer.match(box.text).hasMatch()) return BoxKind::Integer;
-    if (box.text == QLatin1String("List index out of bounds (-1)")) return BoxKind::Index;
-    return BoxKind::Other;
+    if (box.icon == QMessageBox::NoIcon) return SeenBoxKind::Help;
+    if (box.icon != QMessageBox::Critical) return SeenBoxKind::Other;
+    if (integer.match(box.text).hasMatch()) return SeenBoxKind::Integer;
+    if (box.text == QLatin1String("List index out of bounds (-1)")) return SeenBoxKind::Index;
+    return SeenBoxKind::Other;
 }
 
 void EventLog::begin(const QString& what) {

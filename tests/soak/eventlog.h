@@ -13,8 +13,8 @@ struct SeenBox {
     QString text;
 };
 
-enum class BoxKind { Integer, Index, Help, Other };
-BoxKind boxkind(const SeenBox& box);
+enum class SeenBoxKind { Integer, Index, Help, Other };
+SeenBoxKind boxkind(const SeenBox& box);
 
 // Numbers the events, nests those sent while a modal window runs inside the event that
 // opened it, hands each box to the innermost open event and keeps the first failure with

@@ -28,20 +28,20 @@ void SheetChecks::boxes(const std::vector<SeenBox>& seen, const Expect& expect) 
     BoxCounts here;
     for (const SeenBox& box : seen) {
         switch (boxkind(box)) {
-            case BoxKind::Integer:
+            case SeenBoxKind::Integer:
                 ++here.integer;
                 if (expect.integerbox && box.text != *expect.integerbox) {
                     log_.fail("the box read \"" + box.text + "\" instead of \"" +
                               *expect.integerbox + '"');
                 }
                 break;
-            case BoxKind::Index:
+            case SeenBoxKind::Index:
                 ++here.index;
                 break;
-            case BoxKind::Help:
+            case SeenBoxKind::Help:
                 ++here.help;
                 break;
-            case BoxKind::Other:
+            case SeenBoxKind::Other:
                 log_.fail("an unexpected box came up: \"" + box.text + '"');
                 break;
         }

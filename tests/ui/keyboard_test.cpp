@@ -21,6 +21,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/programwindows.h"
 #include "main/boxwatch.h"
 #include "sheet/appstate.h"
 #include "ui/addskill/addskill.h"
@@ -28,7 +29,6 @@
 #include "ui/main/mainwindow.h"
 #include "ui/main/spinfield.h"
 #include "ui/main/valuelisteditor.h"
-#include "ui/programwindows.h"
 
 namespace {
 

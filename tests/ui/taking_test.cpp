@@ -13,13 +13,13 @@
 #include <QTimer>
 #include <functional>
 
+#include "app/programwindows.h"
 #include "sheet/appstate.h"
 #include "ui/addskill/addskill.h"
 #include "ui/encoding.h"
 #include "ui/main/mainwindow.h"
 #include "ui/main/spinfield.h"
 #include "ui/main/valuelisteditor.h"
-#include "ui/programwindows.h"
 
 QT_BEGIN_NAMESPACE
 // Readable failure messages for the texts compared below.

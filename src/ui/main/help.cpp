@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "helptext.h"
 #include "ui/encoding.h"
 #include "ui/errorbox.h"
 #include "ui/onscreen.h"
@@ -22,7 +21,7 @@ namespace {
 // stays in sight below it.
 class HelpBox : public QDialog {
 public:
-    explicit HelpBox(QWidget* parent)
+    HelpBox(QWidget* parent, const QString& text)
         : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
           text_(new QLabel(this)),
           scroll_(new QScrollArea(this)) {
@@ -31,7 +30,7 @@ public:
         text_->setObjectName("HelpText");
         text_->setTextFormat(Qt::PlainText);
         text_->setWordWrap(true);
-        text_->setText(fromcp1251(helptext()));
+        text_->setText(text);
         scroll_->setFrameShape(QFrame::NoFrame);
         scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         scroll_->setWidgetResizable(true);
@@ -86,7 +85,7 @@ private:
 
 }  // namespace
 
-void showhelp(QWidget* parent) {
-    HelpBox box(parent);
+void showhelp(QWidget* parent, const QString& text) {
+    HelpBox box(parent, text);
     box.exec();
 }

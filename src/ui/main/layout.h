@@ -17,6 +17,11 @@ struct SheetLayout {
     int lowerspintop = 0;
     int lowerlabeltop = 0;
     int totaltop = 0;
+    // The upper row and the total line's left stay where they are at every size.
+    int uppertabletop = 40;
+    int upperspintop = 8;
+    int upperlabeltop = 16;
+    int totalleft = 16;
 };
 
 SheetLayout sheetlayout(int width, int height, int spinwidth);

@@ -8,75 +8,48 @@
 namespace {
 
 constexpr int kKey = 0;
+const Lines kNoLines;
 
 }  // namespace
 
 LinesModel::LinesModel(QString keytitle, QString valuetitle, QObject* parent)
-    : QAbstractTableModel(parent), titles_{std::move(keytitle), std::move(valuetitle)} {}
+    : QAbstractTableModel(parent),
+      lines_(&kNoLines),
+      titles_{std::move(keytitle), std::move(valuetitle)} {}
+
+void LinesModel::setsource(const Lines* lines, Edit edit) {
+    beginResetModel();
+    lines_ = lines;
+    edit_ = std::move(edit);
+    shownrows_ = rowsfor(lines_->size());
+    endResetModel();
+}
 
 int LinesModel::rowsfor(std::size_t lines) const {
     return static_cast<int>(std::max<std::size_t>(lines, 1));
 }
 
 void LinesModel::refresh() {
-    const int rows = rowsfor(lines_.size());
-    if (rows == shownrows_) {
-        emit dataChanged(index(0, 0), index(rows - 1, 1));
-        return;
+    const int rows = rowsfor(lines_->size());
+    // Rows added or dropped at the end keep the editor open where it is, which a reset
+    // would close.
+    if (rows > shownrows_) {
+        beginInsertRows({}, shownrows_, rows - 1);
+        shownrows_ = rows;
+        endInsertRows();
+    } else if (rows < shownrows_) {
+        beginRemoveRows({}, rows, shownrows_ - 1);
+        shownrows_ = rows;
+        endRemoveRows();
     }
-    beginResetModel();
-    shownrows_ = rows;
-    endResetModel();
+    emit dataChanged(index(0, 0), index(rows - 1, 1));
 }
 
 std::string LinesModel::cell(int column, int line) const {
-    if (line < 0 || static_cast<std::size_t>(line) >= lines_.size()) return {};
-    const auto [key, value] = splitline(lines_[line]);
+    if (line < 0 || static_cast<std::size_t>(line) >= lines_->size()) return {};
+    const auto [key, value] = splitline((*lines_)[line]);
     return std::string(column == kKey ? key : value);
 }
-
-void LinesModel::setcell(int column, int line, std::string_view text) {
-    if (line < 0) return;
-    if (static_cast<std::size_t>(line) >= lines_.size()) {
-        appendline(column == kKey ? joinline(text, "") : joinline("", text));
-        return;
-    }
-    const auto [key, value] = splitline(lines_[line]);
-    setline(line, column == kKey ? joinline(text, value) : joinline(key, text));
-}
-
-void LinesModel::setline(int line, std::string text) {
-    lines_.at(line) = std::move(text);
-    linechanged(line);
-}
-
-void LinesModel::insertline(int line, std::string text) {
-    if (lines_.empty()) {
-        appendline(std::move(text));
-        return;
-    }
-    line = std::clamp(line, 0, static_cast<int>(lines_.size()));
-    beginInsertRows({}, line, line);
-    lines_.insert(lines_.begin() + line, std::move(text));
-    shownrows_ = rowsfor(lines_.size());
-    endInsertRows();
-}
-
-void LinesModel::appendline(std::string text) {
-    if (lines_.empty()) {
-        // The empty row becomes the first line: no row is added.
-        lines_.push_back(std::move(text));
-        linechanged(0);
-        return;
-    }
-    const int line = static_cast<int>(lines_.size());
-    beginInsertRows({}, line, line);
-    lines_.push_back(std::move(text));
-    shownrows_ = rowsfor(lines_.size());
-    endInsertRows();
-}
-
-void LinesModel::linechanged(int line) { emit dataChanged(index(line, 0), index(line, 1)); }
 
 int LinesModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : shownrows_;
@@ -90,14 +63,15 @@ QVariant LinesModel::data(const QModelIndex& index, int role) const {
         return fromcp1251(cell(index.column(), index.row()));
     }
     if (role != Qt::ToolTipRole && role != Qt::AccessibleDescriptionRole) return {};
-    if (!explain_ || static_cast<std::size_t>(index.row()) >= lines_.size()) return {};
-    const QString text = explain_(lines_[static_cast<std::size_t>(index.row())]);
+    if (!explain_ || static_cast<std::size_t>(index.row()) >= lines_->size()) return {};
+    const QString text = explain_((*lines_)[static_cast<std::size_t>(index.row())]);
     return text.isEmpty() ? QVariant() : QVariant(text);
 }
 
 bool LinesModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || role != Qt::EditRole) return false;
-    setcell(index.column(), index.row(), tocp1251(value.toString()));
+    if (!index.isValid() || role != Qt::EditRole || index.column() == kKey || !edit_) return false;
+    edit_(index.row(), tocp1251(value.toString()));
+    refresh();
     return true;
 }
 

@@ -10,17 +10,22 @@
 
 #include "sheet/kvline.h"
 
-// Two columns, key and value, over "key=value" lines. A table without lines still shows
-// one empty row, so there is always at least one row.
+// Two columns, key and value, over "key=value" lines that someone else keeps. A table
+// without lines still shows one empty row, so there is always at least one row.
 class LinesModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
+    // What an edited value cell asks of the lines' keeper: the value of `line` (from 0; past
+    // the last line, a new one) is now `value`.
+    using Edit = std::function<void(int line, std::string value)>;
+
     LinesModel(QString keytitle, QString valuetitle, QObject* parent = nullptr);
 
-    Lines& lines() { return lines_; }
-    const Lines& lines() const { return lines_; }
-    // Tells the views that the lines were changed directly.
+    // Shows `lines`, which outlive the model; edits go to `edit`.
+    void setsource(const Lines* lines, Edit edit);
+    const Lines& lines() const { return *lines_; }
+    // The lines changed: rows come or go at the end, and every row shows its texts anew.
     void refresh();
 
     // What a line's tooltip and accessible description say, asked whenever they are shown.
@@ -30,12 +35,6 @@ public:
     QString title(int column) const { return titles_.at(column); }
     // A key or value; empty past the last line.
     std::string cell(int column, int line) const;
-    // Past the last line this appends one new line.
-    void setcell(int column, int line, std::string_view text);
-    void setline(int line, std::string text);
-    // Before `line`; into a table without lines it becomes its first line.
-    void insertline(int line, std::string text);
-    void appendline(std::string text);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -46,9 +45,9 @@ public:
 
 private:
     int rowsfor(std::size_t lines) const;
-    void linechanged(int line);
 
-    Lines lines_;
+    const Lines* lines_;
+    Edit edit_;
     std::array<QString, 2> titles_;
     Explain explain_;
     int shownrows_ = 1;

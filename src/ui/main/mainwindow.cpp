@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMimeData>
@@ -11,13 +10,10 @@
 
 #include "captionlabel.h"
 #include "catalogue/catalogue.h"
-#include "copysheet.h"
-#include "explain.h"
 #include "focusleave.h"
 #include "help.h"
 #include "layout.h"
-#include "sheet/sheet.h"
-#include "sheet/taking.h"
+#include "sheet/sheetwords.h"
 #include "sheetarea.h"
 #include "sheetboxes.h"
 #include "spinfield.h"
@@ -36,29 +32,18 @@ constexpr int kSheetFont = 11;
 constexpr int kCaptionFont = 16;
 constexpr int kSpinFont = 19;
 constexpr QSize kSpinSize(57, 34);
-constexpr int kTableHeight = 113;
-constexpr QPoint kTotalPlace(16, 360);
-
-QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QString numbered(const char* stem, int number) {
     return QString::fromLatin1(stem) + QString::number(number);
 }
 
-// What a screen reader says of a control, after the caption of its block.
-QString spinname(const SheetBlock& block) { return u(block.caption) + u(": значение атрибута"); }
-
-QString tablename(const SheetBlock& block) {
-    if (block.isfeatures()) return u(block.caption);
-    return u(block.caption) + u(": навыки");
-}
+QString caption(const SheetBlock& block) { return fromcp1251(block.caption); }
 
 // What a caption's click and a table's Insert open.
 QString choicename(const SheetBlock& block) {
-    return u(block.isfeatures() ? "выбор особенности" : "выбор навыка");
+    return fromcp1251(block.isfeatures() ? std::string_view(words::kFeatureChoice)
+                                         : std::string_view(words::kSkillChoice));
 }
-
-int columnleft(const SheetBlock& block, int first) { return first + block.column * kColumnStep; }
 
 // The outer size counts the window manager's frame; the layout runs for what is left.
 QRect intendedplace(const QMargins& frame) {
@@ -74,9 +59,9 @@ void explain(QWidget* widget, const QString& text) {
 }  // namespace
 
 TForm1::TForm1(AppState& state, const std::filesystem::path& catalogues, QWidget* parent)
-    : QMainWindow(parent), state_(state), sheet_(new SheetArea(this)) {
+    : QMainWindow(parent), logic_(state, *this), state_(state), sheet_(new SheetArea(this)) {
     setObjectName("Form1");
-    setWindowTitle(u("Создание персонажа в системе \"Тальвира\" ver. 1.0"));
+    setWindowTitle(fromcp1251(words::kWindowTitle));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::Button));
     setPalette(colours);
@@ -89,10 +74,10 @@ TForm1::TForm1(AppState& state, const std::filesystem::path& catalogues, QWidget
     connectblocks();
     settaborder();
     createmenu();
-    explainrows();
-    FormCreate(catalogues);
+    // The catalogues are read once the menu bar has reported itself built.
+    guarded([this, &catalogues] { loadcatalogues(state_.catalogue, catalogues); });
     placewindow();
-    sheet_->onresize(guard([this] { FormResize(); }));
+    sheet_->onresize(guard([this] { layoutsheet(); }));
     blocks_.front().field->setFocus(Qt::OtherFocusReason);
 }
 
@@ -101,14 +86,12 @@ TForm1::TForm1(AppState& state, const std::filesystem::path& catalogues, QWidget
 void TForm1::createcaptions() {
     for (std::size_t i = 0; i < blocks_.size(); ++i) {
         const SheetBlock& spec = kSheetBlocks[i];
-        const RowTops& tops = kCreationTops[spec.row];
-        auto* caption = new CaptionLabel(u(spec.caption), spec.tag(), sheet_);
-        caption->setObjectName(numbered("Label", spec.number));
-        caption->setFont(pixelfont(kCaptionFont));
-        caption->setAccessibleDescription(u("Щелчок открывает ") + choicename(spec));
-        caption->move(columnleft(spec, kCaptionLeft), tops.caption);
-        caption->adjustSize();
-        blocks_[i] = {&spec, caption, nullptr, nullptr};
+        auto* label = new CaptionLabel(caption(spec), spec.tag(), sheet_);
+        label->setObjectName(numbered("Label", spec.number));
+        label->setFont(pixelfont(kCaptionFont));
+        label->setAccessibleDescription(fromcp1251(words::kClickOpens) + choicename(spec));
+        label->adjustSize();
+        blocks_[i] = {&spec, label, nullptr, nullptr};
     }
 }
 
@@ -118,67 +101,58 @@ void TForm1::createfields() {
         auto* field = new SpinField(sheet_);
         field->setObjectName(numbered("SpinEdit", block.spec->number));
         field->setFont(pixelfont(kSpinFont));
-        field->setAccessibleName(spinname(*block.spec));
-        field->setGeometry(
-            QRect(QPoint(columnleft(*block.spec, kFieldLeft), kCreationTops[block.spec->row].field),
-                  kSpinSize));
+        field->setAccessibleName(caption(*block.spec) + fromcp1251(words::kFieldName));
+        field->resize(kSpinSize);
         block.field = field;
     }
 }
 
 void TForm1::createtables() {
-    for (Block& block : blocks_) {
+    for (std::size_t i = 0; i < blocks_.size(); ++i) {
+        Block& block = blocks_[i];
         const SheetBlock& spec = *block.spec;
-        auto* table = new ValueListEditor(u(spec.keytitle), u(spec.valuetitle), sheet_);
+        auto* table =
+            new ValueListEditor(fromcp1251(spec.keytitle), fromcp1251(spec.valuetitle), sheet_);
         table->setObjectName(numbered("ValueListEditor", spec.number));
-        table->setGeometry(columnleft(spec, kCaptionLeft), kCreationTops[spec.row].table,
-                           spec.tablewidth, kTableHeight);
-        table->setkeywidth(spec.keywidth);
-        table->setname(tablename(spec), u("Insert открывает ") + choicename(spec));
+        const QString name =
+            spec.isfeatures() ? caption(spec) : caption(spec) + fromcp1251(words::kSkillsName);
+        table->setname(name, fromcp1251(words::kInsertOpens) + choicename(spec));
+        table->setsource(&logic_.model().tables[i], [this, i](int line, const std::string& value) {
+            guarded([&] { logic_.editcell(i, static_cast<std::size_t>(line), value); });
+        });
+        table->setexplain(
+            [this, i](std::string_view line) { return fromcp1251(logic_.rowtip(i, line)); });
         block.table = table;
     }
 }
 
 void TForm1::createtotal() {
-    total_ = new CaptionLabel(u("Требуется плюшек: 0"), 0, sheet_);
+    total_ = new CaptionLabel(QString(), 0, sheet_);
     total_->setObjectName(numbered("Label", kSheetBlocks.size() + 1));
     total_->setFont(pixelfont(kCaptionFont));
     // The name stays unset, so it is the text: the total line reads with its number, and its
-    // description with the sums it adds up (writetotal).
-    total_->move(kTotalPlace);
-    total_->adjustSize();
+    // description with the sums it adds up.
 }
 
 void TForm1::connectblocks() {
-    for (const Block& block : blocks_) {
-        if (block.spec->isfeatures()) {
-            connect(block.caption, &CaptionLabel::clicked, this, guard([this] { Label8Click(); }));
-            connect(block.table, &ValueListEditor::exited, this,
-                    guard([this] { ValueListEditor8Exit(); }));
-        } else {
-            connect(block.caption, &CaptionLabel::clicked, this,
-                    guard([this, &block] { attrclick(block); }));
-            connect(block.table, &ValueListEditor::exited, this,
-                    guard([this, &block] { ValueListEditorExit(*block.table); }));
-            connect(block.field, &SpinField::changed, this, guard([this] { countpoints(); }));
-            connect(block.field, &SpinField::clicked, this, guard([this] { countpoints(); }));
-        }
+    for (std::size_t i = 0; i < blocks_.size(); ++i) {
+        const Block& block = blocks_[i];
+        connect(block.caption, &CaptionLabel::clicked, this, [this, i] { choosecaption(i); });
         // Insert is a click on the table's caption.
-        connect(block.table, &ValueListEditor::insertpressed, block.caption,
-                &CaptionLabel::clicked);
-    }
-}
-
-void TForm1::explainrows() {
-    // A skill row is priced by the menu's rule, so the menu comes first.
-    for (const Block& block : blocks_) {
-        if (block.spec->isfeatures()) {
-            block.table->setexplain(featrowtip);
-        } else {
-            block.table->setexplain([this](std::string_view line) {
-                return skillrowtip(takenindex(), line, menu_.pricerules().skill);
-            });
-        }
+        connect(block.table, &ValueListEditor::insertpressed, this,
+                [this, i] { choosecaption(i); });
+        connect(block.table, &ValueListEditor::exited, this,
+                guard([this, i] { logic_.leavetable(i); }));
+        if (block.field == nullptr) continue;
+        connect(block.field, &SpinField::edited, this, [this, i](const QString& text) {
+            guarded([&] { logic_.editattribute(i, tocp1251(text)); });
+        });
+        connect(block.field, &SpinField::stepped, this,
+                [this, i](int step) { guarded([&] { logic_.stepattribute(i, step); }); });
+        connect(block.field, &SpinField::left, this,
+                guard([this, i] { logic_.leaveattribute(i); }));
+        connect(block.field, &SpinField::clicked, this,
+                guard([this, i] { logic_.clickattribute(i); }));
     }
 }
 
@@ -192,16 +166,14 @@ void TForm1::settaborder() {
 }
 
 void TForm1::createmenu() {
-    const MenuCommands commands = menu_.build(menuBar());
+    menu_.build(menuBar());
     returnfocusfrommenu(menuBar());
-    menu_.onruleclick(this, guard([this] { ruleclick(); }));
-    connect(commands.newsheet, &QAction::triggered, this, guard([this] { N9Click(); }));
-    connect(commands.copy, &QAction::triggered, this, guard([this] { N7Click(); }));
-    connect(commands.paste, &QAction::triggered, this, guard([this] { N8Click(); }));
-    connect(commands.exit, &QAction::triggered, this, guard([this] { N5Click(); }));
-    connect(commands.help, &QAction::triggered, this, guard([this] { N6Click(); }));
+    for (const MenuItem& item : menu_.items()) {
+        connect(item.action, &QAction::triggered, this,
+                [this, does = item.does] { guarded([&] { choose(does); }); });
+    }
     // The menu bar reports itself built once, before the catalogues are read.
-    guarded([this] { MainMenu1Change(); });
+    guarded([this] { logic_.start(); });
 }
 
 void TForm1::placewindow() {
@@ -210,112 +182,129 @@ void TForm1::placewindow() {
     keeponscreen(this, Fit::Centred, intendedplace);
     // The first layout, before the window is ever shown.
     layout()->activate();
-    guarded([this] { FormResize(); });
+    guarded([this] { layoutsheet(); });
 }
 
-void TForm1::MainMenu1Change() {
-    countpoints();
-    skillcount();
-}
-
-void TForm1::FormCreate(const std::filesystem::path& catalogues) {
-    guarded([this, &catalogues] { loadcatalogues(state_.catalogue, catalogues); });
-}
-
-void TForm1::FormResize() {
+void TForm1::layoutsheet() {
     const SheetLayout layout =
         sheetlayout(sheet_->width(), sheet_->height(), blocks_.front().field->width());
-    const RowTops lower{layout.lowerlabeltop, layout.lowerspintop, layout.lowertabletop};
     for (const Block& block : blocks_) {
         const int column = block.spec->column;
-        const RowTops& tops = block.spec->row == 0 ? kCreationTops[0] : lower;
-        block.table->setGeometry(layout.columnleft[column], tops.table, layout.tablewidth,
-                                 layout.tableheight);
+        const bool upper = block.spec->row == 0;
+        block.table->setGeometry(layout.columnleft[column],
+                                 upper ? layout.uppertabletop : layout.lowertabletop,
+                                 layout.tablewidth, layout.tableheight);
         block.table->setkeywidth(layout.keywidth);
-        block.caption->move(layout.columnleft[column], tops.caption);
-        if (block.field != nullptr) block.field->move(layout.spinleft[column], tops.field);
+        block.caption->move(layout.columnleft[column],
+                            upper ? layout.upperlabeltop : layout.lowerlabeltop);
+        if (block.field != nullptr) {
+            block.field->move(layout.spinleft[column],
+                              upper ? layout.upperspintop : layout.lowerspintop);
+        }
     }
-    total_->move(total_->x(), layout.totaltop);
+    total_->move(layout.totalleft, layout.totaltop);
 }
 
-void TForm1::countpoints() {
-    std::vector<std::string> texts;
-    std::vector<const Block*> fields;
-    for (const Block& block : blocks_) {
-        if (block.field == nullptr) continue;
-        texts.push_back(tocp1251(block.field->text()));
-        fields.push_back(&block);
-    }
-    const AttrRule rule = menu_.pricerules().attr;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        explain(fields[i]->field, attrtip(u(fields[i]->spec->caption), texts[i], rule));
-    }
-    if (::countpoints(state_, texts, rule)) writetotal();
-}
+void TForm1::countpoints() { logic_.countpoints(); }
 
-void TForm1::skillcount() {
-    // The rows explain themselves by the rule and the taken skills that this count reads.
-    std::vector<const Lines*> tables;
-    for (const Block& block : blocks_) {
-        block.table->explainagain();
-        if (!block.spec->isfeatures()) tables.push_back(&block.table->lines());
-    }
-    ::skillcount(state_, tables, menu_.pricerules().skill);
-    writetotal();
-}
-
-void TForm1::ValueListEditorExit(ValueListEditor& table) {
-    table.editlines([](Lines& lines) { cleanlevels(lines); });
-    skillcount();
-}
-
-void TForm1::ValueListEditor8Exit() {
-    const bool summed =
-        features().table->editlines([this](Lines& lines) { return featexit(state_, lines); });
-    if (summed) writetotal();
-}
-
-void TForm1::attrclick(const Block& block) {
+void TForm1::choosecaption(std::size_t block) {
     if (pickdialog_ == nullptr) return;
-    state_.picksource = block.spec->source;
-    // A result of 1 promises a new entry; an empty list would be the dialog's fault.
-    if (pickdialog_->pick() == PickResult::Taken && !state_.takenskills.empty()) {
-        const auto [key, value] = takenskillrow(state_);
-        block.table->insertrow(key, value);
+    const int line = blocks_[block].table->currentrow() - 1;
+    guarded([&] { logic_.choosecaption(block, static_cast<std::size_t>(line)); });
+}
+
+void TForm1::choose(const MenuAction& action) {
+    if (const auto* rule = std::get_if<AttrRule>(&action)) {
+        logic_.chooserule(*rule);
+        return;
     }
-    skillcount();
-}
-
-void TForm1::Label8Click() {
-    if (pickdialog_ == nullptr) return;
-    state_.picksource = features().spec->source;
-    if (pickdialog_->pick() != PickResult::Taken || state_.takenfeats.empty()) return;
-    features().table->appendline(takenfeatline(state_));
-    // The new price enters the total at once, counted as leaving the table counts it.
-    ValueListEditor8Exit();
-}
-
-void TForm1::ruleclick() {
-    countpoints();
-    skillcount();
-}
-
-void TForm1::N5Click() { QApplication::quit(); }
-
-void TForm1::N6Click() { showhelp(this); }
-
-const TakenIndex& TForm1::takenindex() {
-    // The list only grows, and an entry's name and spec never change: an index built for
-    // the same number of entries still finds every one. Tooltips are asked for on every
-    // keystroke in a cell, where building it anew for each would cost as much as a recount.
-    if (!takenindex_ || indexed_ != state_.takenskills.size()) {
-        takenindex_.emplace(state_.takenskills);
-        indexed_ = state_.takenskills.size();
+    if (const auto* rule = std::get_if<SkillRule>(&action)) {
+        logic_.chooserule(*rule);
+        return;
     }
-    return *takenindex_;
+    const std::optional<Editing> edit = editing();
+    switch (std::get<SheetCommand>(action)) {
+        case SheetCommand::NewSheet:
+            logic_.newsheet();
+            break;
+        case SheetCommand::CopySheet:
+            logic_.copysheet(edit);
+            settle(edit);
+            break;
+        case SheetCommand::PasteSheet: {
+            const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+            const QString text = data != nullptr && data->hasText() ? data->text() : QString();
+            logic_.pastesheet(edit, tocp1251(text));
+            settle(edit);
+            break;
+        }
+        case SheetCommand::Exit:
+            logic_.exit();
+            break;
+        case SheetCommand::Help:
+            logic_.help();
+            break;
+    }
 }
 
-void TForm1::writetotal() {
-    total_->settext(fromcp1251(totaltext(state_)));
-    explain(total_, sumstip(state_));
+std::optional<Editing> TForm1::editing() const {
+    const QWidget* focus = focusWidget();
+    if (focus == nullptr) return std::nullopt;
+    for (std::size_t i = 0; i < blocks_.size(); ++i) {
+        const Block& block = blocks_[i];
+        if (block.field != nullptr && block.field == focus)
+            return Editing{Editing::Kind::Attribute, i};
+        if (block.table == focus || block.table->isAncestorOf(focus))
+            return Editing{Editing::Kind::Table, i};
+    }
+    return std::nullopt;
 }
+
+void TForm1::settle(std::optional<Editing> edit) {
+    // The edit was counted as leaving counts it: a later Escape goes back to its text now.
+    if (edit && edit->kind == Editing::Kind::Table) blocks_[edit->index].table->settle();
+}
+
+void TForm1::showattribute(std::size_t attribute, const std::string& text) {
+    SpinField* field = blocks_.at(attribute).field;
+    const QString shown = fromcp1251(text);
+    if (field->text() != shown) field->setText(shown);
+}
+
+void TForm1::explainattribute(std::size_t attribute, const std::string& tip) {
+    explain(blocks_.at(attribute).field, fromcp1251(tip));
+}
+
+void TForm1::showtable(std::size_t table, const Lines&, Cursor cursor) {
+    blocks_.at(table).table->showlines(cursor == Cursor::First);
+}
+
+void TForm1::explainrows() {
+    for (const Block& block : blocks_) block.table->explainagain();
+}
+
+void TForm1::showrules(PriceRules prices) { menu_.showrules(prices); }
+
+void TForm1::showtotal(const std::string& text, const std::string& tip) {
+    total_->settext(fromcp1251(text));
+    explain(total_, fromcp1251(tip));
+}
+
+void TForm1::ask(const std::string& question) {
+    logic_.answer(askreplace(this, fromcp1251(question)));
+}
+
+void TForm1::tell(BoxKind kind, const std::string& text) { tellbox(this, kind, fromcp1251(text)); }
+
+void TForm1::openpick() { logic_.picked(pickdialog_->pick()); }
+
+void TForm1::putclipboard(const std::string& text, const std::string& html) {
+    auto* copy = new QMimeData;
+    copy->setText(fromcp1251(text));
+    copy->setHtml(fromcp1251(html));
+    QGuiApplication::clipboard()->setMimeData(copy);
+}
+
+void TForm1::showhelp(const std::string& text) { ::showhelp(this, fromcp1251(text)); }
+
+void TForm1::quit() { QApplication::quit(); }

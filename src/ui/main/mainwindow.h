@@ -8,9 +8,9 @@
 
 #include "mainmenu.h"
 #include "sheet/appstate.h"
-#include "sheet/sheettext.h"
-#include "sheet/takenindex.h"
-#include "sheetblocks.h"
+#include "sheet/sheetblocks.h"
+#include "sheet/sheetlogic.h"
+#include "sheet/sheetview.h"
 
 class CaptionLabel;
 class PickDialog;
@@ -18,9 +18,10 @@ class SheetArea;
 class SpinField;
 class ValueListEditor;
 
-// The main window: seven attribute blocks, the feature block, the total line and the menu.
-// Every handler reads what the controls show at that moment and hands it to the sheet.
-class TForm1 : public QMainWindow {
+// The main window: a view of the sheet logic. It builds the seven attribute blocks, the
+// feature block, the total line and the menu, hands what the player does to the logic and
+// shows what the logic tells it.
+class TForm1 : public QMainWindow, private SheetView {
     Q_OBJECT
 
 public:
@@ -31,9 +32,8 @@ public:
     // Clicking a caption does nothing until the selection dialog is set.
     void setpickdialog(PickDialog* dialog) { pickdialog_ = dialog; }
 
-    // The attribute sum and the total line; also run by the dialog whenever it hides.
+    // The attribute sum and the total line; run by the dialog whenever it hides.
     void countpoints();
-    void skillcount();
 
 private:
     // The controls the window built for one block of the sheet; `field` is null for the
@@ -51,40 +51,30 @@ private:
     void createtables();
     void connectblocks();
     void createmenu();
-    void explainrows();
     void settaborder();
     void placewindow();
+    void layoutsheet();
 
-    void MainMenu1Change();
-    void FormCreate(const std::filesystem::path& catalogues);
-    void FormResize();
-    void ValueListEditorExit(ValueListEditor& table);
-    void ValueListEditor8Exit();
-    void attrclick(const Block& block);
-    void Label8Click();
-    // After a rule item has set its marks.
-    void ruleclick();
-    void N7Click();
-    // "Вставить лист": the sheet a copied text describes, or nothing changed.
-    void N8Click();
-    // "Новый лист": the start state, the rules staying.
-    void N9Click();
-    void N5Click();
-    void N6Click();
+    void choosecaption(std::size_t block);
+    void choose(const MenuAction& action);
+    // The field or table whose edit a command counts first, and the view's side of that.
+    std::optional<Editing> editing() const;
+    void settle(std::optional<Editing> editing);
 
-    // Every field at 1, every table and taken list empty.
-    bool atstart() const;
-    // Puts `snapshot` on the sheet in place of what it shows, then counts it.
-    void setsheet(SheetSnapshot snapshot);
-    // The window's own words, as a copy writes them.
-    SheetWords words() const;
+    void showattribute(std::size_t attribute, const std::string& text) override;
+    void explainattribute(std::size_t attribute, const std::string& tip) override;
+    void showtable(std::size_t table, const Lines& lines, Cursor cursor) override;
+    void explainrows() override;
+    void showrules(PriceRules prices) override;
+    void showtotal(const std::string& text, const std::string& tip) override;
+    void ask(const std::string& question) override;
+    void tell(BoxKind kind, const std::string& text) override;
+    void openpick() override;
+    void putclipboard(const std::string& text, const std::string& html) override;
+    void showhelp(const std::string& text) override;
+    void quit() override;
 
-    // Commits the edit in progress as leaving its field or table would, the focus staying.
-    void commitedit();
-    void writetotal();
-    const TakenIndex& takenindex();
-    const Block& features() const { return blocks_.back(); }
-
+    SheetLogic logic_;
     AppState& state_;
     PickDialog* pickdialog_ = nullptr;
     SheetArea* sheet_;
@@ -92,7 +82,4 @@ private:
     // Label9.
     CaptionLabel* total_ = nullptr;
     MainMenu menu_;
-    // The row tooltips' index of the taken skills, built again only after a take.
-    std::optional<TakenIndex> takenindex_;
-    std::size_t indexed_ = 0;
 };

@@ -7,10 +7,9 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "catalogue/intsyntax.h"
 #include "focusleave.h"
 #include "menushortcuts.h"
-#include "ui/encoding.h"
+#include "sheet/sheetlogic.h"
 
 namespace {
 
@@ -25,24 +24,9 @@ SpinField::SpinField(QWidget* parent)
       up_(addbutton(Qt::UpArrow, +1, "Увеличить")),
       down_(addbutton(Qt::DownArrow, -1, "Уменьшить")) {
     setTextMargins(0, 0, kButtonWidth, 0);
-    setText(QString::number(kMinimum));
-    connect(this, &QLineEdit::textChanged, this, &SpinField::changed);
-    onfocusleave(this, [this] { commit(); });
+    connect(this, &QLineEdit::textEdited, this, &SpinField::edited);
+    onfocusleave(this, [this] { emit left(); });
     menushortcutsfirst(this);
-}
-
-int SpinField::value() const { return parseint(tocp1251(text())).value_or(kMinimum); }
-
-void SpinField::setvalue(int value) {
-    setText(QString::number(std::clamp(value, kMinimum, kMaximum)));
-}
-
-void SpinField::commit() { writewhatitreads(); }
-
-void SpinField::stepby(int step) {
-    // Widened so that stepping from a typed extreme cannot overflow before the clamp.
-    const long long next = static_cast<long long>(value()) + step;
-    setvalue(static_cast<int>(std::clamp<long long>(next, kMinimum, kMaximum)));
 }
 
 QToolButton* SpinField::addbutton(Qt::ArrowType arrow, int step, const char* name) {
@@ -68,7 +52,7 @@ void SpinField::arrowpressed(QToolButton& button, int step) {
     // Moving the focus here may have left a table whose recount showed an error box, and
     // the box took the release. Then the click is over: one step, and no repeat.
     if (!QGuiApplication::mouseButtons().testFlag(Qt::LeftButton)) button.setDown(false);
-    stepby(step);
+    emit stepped(step);
 }
 
 void SpinField::placebuttons() {
@@ -81,17 +65,14 @@ void SpinField::placebuttons() {
 
 bool SpinField::accepts(const QString& typed) const {
     const QString separator = locale().decimalPoint();
-    return std::all_of(typed.begin(), typed.end(), [&separator](QChar c) {
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) return false;
-        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('+') ||
-               c == QLatin1Char('-') || separator.contains(c) || c.unicode() < 0x20 ||
-               c.unicode() == 0x7F;
-    });
+    const char32_t point = separator.isEmpty() ? U'.' : separator.at(0).unicode();
+    return std::all_of(typed.begin(), typed.end(),
+                       [point](QChar c) { return attributekey(c.unicode(), point); });
 }
 
 void SpinField::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
-        stepby(event->key() == Qt::Key_Up ? 1 : -1);
+        emit stepped(event->key() == Qt::Key_Up ? 1 : -1);
         return;
     }
     // Ctrl combinations are control keys (select all, copy, paste), never typed text.
@@ -115,9 +96,4 @@ void SpinField::mouseReleaseEvent(QMouseEvent* event) {
 void SpinField::resizeEvent(QResizeEvent* event) {
     QLineEdit::resizeEvent(event);
     placebuttons();
-}
-
-void SpinField::writewhatitreads() {
-    const auto number = parseint(tocp1251(text()));
-    if (!number || *number < kMinimum || *number > kMaximum) setvalue(value());
 }

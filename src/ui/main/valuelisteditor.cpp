@@ -108,23 +108,32 @@ ValueListEditor::ValueListEditor(const QString& keytitle, const QString& valueti
     setcurrentrow(1);
 }
 
+void ValueListEditor::setsource(const Lines* lines,
+                                std::function<void(int line, std::string value)> edit) {
+    model_->setsource(lines, std::move(edit));
+    showlines(true);
+}
+
 const Lines& ValueListEditor::lines() const { return model_->lines(); }
 
 void ValueListEditor::commit() {
     emit exited();
+    settle();
+}
+
+void ValueListEditor::settle() {
     // Committed: a later Escape goes back to the text as the exit left it.
     if (editor_) original_ = editor_->text();
 }
 
-Lines& ValueListEditor::editablelines() { return model_->lines(); }
-
-void ValueListEditor::lineschanged() {
-    const int row = currentrow();
+void ValueListEditor::showlines(bool fromfirst) {
+    const int row = fromfirst ? 1 : currentrow();
     const auto shown = static_cast<std::size_t>(model_->rowCount());
-    // A new row count rebuilds the model and drops the editor.
-    if (std::max<std::size_t>(lines().size(), 1) != shown && focusinside()) holdfocus();
+    // Rows dropped may take the editor, and the focus with it.
+    if (std::max<std::size_t>(lines().size(), 1) < shown && focusinside()) holdfocus();
     model_->refresh();
     setcurrentrow(std::min(row, rowcount() - 1));
+    if (fromfirst) settle();
 }
 
 int ValueListEditor::rowcount() const { return model_->rowCount() + 1; }
@@ -139,29 +148,6 @@ void ValueListEditor::setcurrentrow(int row) {
     if (target == currentIndex() && editorindex_ == target && editor_) return;
     selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
     if (editorindex_ != target || !editor_) placeeditor(target);
-}
-
-void ValueListEditor::insertrow(std::string_view key, std::string_view value) {
-    const int row = currentrow();
-    const int line = row - 1;
-    const Lines& current = lines();
-    const bool blank = static_cast<std::size_t>(line) < current.size() &&
-                       linekey(current[line]).empty() && linevalue(current[line]).empty();
-    if (blank) {
-        model_->setline(line, joinline(key, value));
-    } else {
-        model_->insertline(line, joinline(key, value));
-    }
-    setcurrentrow(row);
-}
-
-void ValueListEditor::appendline(std::string line) { model_->appendline(std::move(line)); }
-
-void ValueListEditor::replacelines(Lines lines) {
-    editlines([&lines](Lines& shown) { shown = std::move(lines); });
-    setcurrentrow(1);
-    // The edit starts afresh: Escape goes back to the new text.
-    if (editor_) original_ = editor_->text();
 }
 
 void ValueListEditor::setkeywidth(int width) {

@@ -13,41 +13,33 @@
 class LinesModel;
 class QLineEdit;
 
-// A key/value table over "key=value" lines. Rows count as the user sees them: row 0 is the
-// title row, row r >= 1 shows line r - 1, and a table without lines shows one empty row.
-// Only value cells can be selected, and an editor is always open on the selected one;
-// each keystroke is written into the line at once.
+// A key/value table over "key=value" lines that someone else keeps. Rows count as the user
+// sees them: row 0 is the title row, row r >= 1 shows line r - 1, and a table without lines
+// shows one empty row. Only value cells can be selected, and an editor is always open on the
+// selected one; each keystroke goes to the lines' keeper at once.
 class ValueListEditor : public QTableView {
     Q_OBJECT
 
 public:
     ValueListEditor(const QString& keytitle, const QString& valuetitle, QWidget* parent = nullptr);
 
+    // Shows `lines`, which outlive the table; a value typed into `line` (from 0; past the
+    // last line, a new one) goes to `edit`, which is to change the lines accordingly.
+    void setsource(const Lines* lines, std::function<void(int line, std::string value)> edit);
     const Lines& lines() const;
-
-    // Changes the lines through `change(Lines&)` and shows the result, also when it throws;
-    // returns what `change` returns.
-    template <typename Change>
-    decltype(auto) editlines(Change&& change) {
-        const Refresh refresh{*this};
-        return std::forward<Change>(change)(editablelines());
-    }
+    // The lines changed: the cursor stays on its row number, or goes to the first row, where
+    // the edit starts afresh.
+    void showlines(bool fromfirst);
 
     // Lines + 1, never below 2.
     int rowcount() const;
     int currentrow() const;
     void setcurrentrow(int row);
 
-    // What leaving the table does, the focus staying: the exit event, and Escape goes back to
-    // the text as it is now.
+    // What leaving the table does, the focus staying: the exit event, then settle().
     void commit();
-
-    // Fills the current row when its key and value are both empty, else inserts a new line
-    // before it; the current row number stays, so the new line is the current one.
-    void insertrow(std::string_view key, std::string_view value);
-    void appendline(std::string line);
-    // Puts `lines` in place of every line; the first row is the current one.
-    void replacelines(Lines lines);
+    // Escape goes back to the text as it is now.
+    void settle();
 
     // The value column then takes the rest of the inner width.
     void setkeywidth(int width);
@@ -84,13 +76,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct Refresh {
-        ValueListEditor& table;
-        ~Refresh() { table.lineschanged(); }
-    };
-    Lines& editablelines();
-    void lineschanged();
-
     // Keeps the focus in the table itself while the editor that has it goes.
     void holdfocus();
     void placeeditor(const QModelIndex& index);

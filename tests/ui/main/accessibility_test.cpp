@@ -27,12 +27,12 @@ namespace {
 
 QString u(const char* utf8) { return QString::fromUtf8(utf8); }
 
-const char* const kAttributes[] = {"Сила",     "Выносливость", "Ловкость", "Образование",
-                                   "Мышление", "Уверенность",  "Удача"};
+const char* const kAttributeNames[] = {"Сила",     "Выносливость", "Ловкость", "Образование",
+                                       "Мышление", "Уверенность",  "Удача"};
 
-QString spinname(int n) { return u(kAttributes[n - 1]) + u(": значение атрибута"); }
+QString spinname(int n) { return u(kAttributeNames[n - 1]) + u(": значение атрибута"); }
 QString tablename(int n) {
-    return n == 8 ? u("Особенности") : u(kAttributes[n - 1]) + u(": навыки");
+    return n == 8 ? u("Особенности") : u(kAttributeNames[n - 1]) + u(": навыки");
 }
 QString tabledescription(int n) {
     return n == 8 ? u("Insert открывает выбор особенности") : u("Insert открывает выбор навыка");
@@ -145,7 +145,7 @@ TEST_F(AccessibilityTest, CaptionsReadTheirTextAndTellThatAClickOpensTheChoice) 
     for (int n = 1; n <= 8; ++n) {
         const QAccessibleInterface* label = caption(n);
         EXPECT_EQ(QAccessible::StaticText, label->role()) << n;
-        EXPECT_EQ(n == 8 ? u("Особенности") : u(kAttributes[n - 1]),
+        EXPECT_EQ(n == 8 ? u("Особенности") : u(kAttributeNames[n - 1]),
                   label->text(QAccessible::Name));
         EXPECT_TRUE(label->text(QAccessible::Description).startsWith(u("Щелчок открывает"))) << n;
         EXPECT_EQ(QStringList{QAccessibleActionInterface::pressAction()},
@@ -179,7 +179,7 @@ TEST_F(AccessibilityTest, TabStopsSpeakFieldsOneToSevenThenTablesOneToEight) {
     // A field is described by its price; a table's focus sits in its cell editor, which the
     // table describes: its name and its Insert.
     const auto field = [](int n) {
-        return spinname(n) + " | " + u(kAttributes[n - 1]) +
+        return spinname(n) + " | " + u(kAttributeNames[n - 1]) +
                u(": значение 1, все по 1, прогрессирующая цена — 0 плюшек");
     };
     QStringList expected;

@@ -2,8 +2,6 @@
 // rules, every attribute, skill and feature row with what it costs, and the total line as
 // shown, after the edit in progress has been counted where it is. Ctrl+Shift+V in a fresh
 // window brings the sheet back, or a box and no change; Ctrl+N asks before it starts anew.
-#include "ui/main/copysheet.h"
-
 #include <gtest/gtest.h>
 
 #include <QClipboard>
@@ -12,6 +10,7 @@
 
 #include "boxwatch.h"
 #include "ui/encoding.h"
+#include "ui/main/mainwindow.h"
 #include "ui/main/spinfield.h"
 #include "windowfixture.h"
 

@@ -30,14 +30,19 @@ protected:
         layout->addWidget(before);
         layout->addWidget(table);
         layout->addWidget(after);
+        // As the window hands it the sheet's lines and their edits.
+        table->setsource(&lines, [this](int line, const std::string& value) {
+            editvalue(lines, static_cast<std::size_t>(line), value);
+        });
         window.resize(300, 300);
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    void fill(std::initializer_list<const char*> lines) {
-        table->editlines([&](Lines& shown) { shown.assign(lines.begin(), lines.end()); });
+    void fill(const Lines& filled) {
+        lines = filled;
+        table->showlines(true);
     }
 
     QPoint cellcentre(int column, int row) {
@@ -47,6 +52,7 @@ protected:
         return table->model()->index(line, column).data().toString();
     }
 
+    Lines lines;
     QWidget window;
     QLineEdit* before = new QLineEdit(&window);
     ValueListEditor* table = new ValueListEditor("Key", "Value", &window);
@@ -79,7 +85,7 @@ TEST_F(ValueListEditorTest, TypingIntoAValueCellRebuildsItsLineAndIntoTheEmptyRo
         {{}, 0, "7", {"=7"}},
     };
     for (const auto& c : cases) {
-        table->editlines([&](Lines& shown) { shown = c.lines; });
+        fill(c.lines);
         clickcell(table, c.line);
         retype(c.typed);
         EXPECT_EQ(c.expected, table->lines()) << c.typed;
@@ -99,9 +105,10 @@ TEST_F(ValueListEditorTest, InsertGoesInAtTheCurrentRowWhichStaysSelected) {
         {{"a=1", "=", "c=1"}, 2, {"a=1", "new=2", "c=1"}},
     };
     for (const auto& c : cases) {
-        table->editlines([&](Lines& shown) { shown = c.lines; });
+        fill(c.lines);
         clickcell(table, c.current - 1);
-        table->insertrow("new", "2");
+        insertrow(lines, static_cast<std::size_t>(table->currentrow() - 1), "new", "2");
+        table->showlines(false);
         EXPECT_EQ(c.expected, table->lines());
         EXPECT_EQ(c.current, table->currentrow());
         EXPECT_EQ("2", table->editor()->text());
@@ -112,7 +119,8 @@ TEST_F(ValueListEditorTest, AppendingIsOneModelUpdate) {
     fill({"a=1"});
     QSignalSpy inserted(table->model(), &QAbstractItemModel::rowsInserted);
     QSignalSpy reset(table->model(), &QAbstractItemModel::modelReset);
-    table->appendline("f=-10");
+    lines.push_back("f=-10");
+    table->showlines(false);
     EXPECT_EQ((Lines{"a=1", "f=-10"}), table->lines());
     EXPECT_EQ(1, inserted.count());
     EXPECT_EQ(0, reset.count());
@@ -194,7 +202,8 @@ TEST_F(ValueListEditorTest, RowInsertedWhileAnotherWindowIsActiveKeepsTheFocusIn
     dialog.show();
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    table->insertrow("new", "2");
+    insertrow(lines, 0, "new", "2");
+    table->showlines(false);
     dialog.hide();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -245,7 +254,8 @@ TEST_F(ValueListEditorTest, ValueColumnTakesTheRestOfTheInnerWidth) {
     ASSERT_EQ(60, table->columnWidth(0));
     EXPECT_EQ(table->viewport()->width() - 60, table->columnWidth(1));
     const int wide = table->columnWidth(1);
-    for (int i = 0; i < 40; ++i) table->appendline("k=1");
+    lines.assign(40, "k=1");
+    table->showlines(false);
     QTest::qWait(20);
     ASSERT_TRUE(table->verticalScrollBar()->isVisible());
     EXPECT_EQ(wide - table->verticalScrollBar()->width(), table->columnWidth(1));

@@ -1,12 +1,9 @@
 // The help message, byte for byte.
-#include "ui/main/helptext.h"
+#include "sheet/helptext.h"
 
 #include <gtest/gtest.h>
 
-#include <QString>
-#include <QStringList>
-
-#include "ui/encoding.h"
+#include "texts.h"
 
 namespace {
 
@@ -32,10 +29,10 @@ const char* const kLines[] = {
 }  // namespace
 
 TEST(HelpText, IsTheNineLinesJoinedByCrLfInWindows1251) {
-    QString expected;
+    std::string expected;
     for (const char* line : kLines) {
-        if (!expected.isEmpty()) expected += QStringLiteral("\r\n");
-        expected += QString::fromUtf8(line);
+        if (!expected.empty()) expected += "\r\n";
+        expected += line;
     }
-    EXPECT_EQ(tocp1251(expected), helptext());
+    EXPECT_EQ(expected, utf8of(helptext()));
 }

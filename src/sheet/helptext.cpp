@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "catalogue/intsyntax.h"
-#include "sheet/prices.h"
-#include "sheet/w1251.h"
+#include "prices.h"
+#include "w1251.h"
 
 namespace {
 

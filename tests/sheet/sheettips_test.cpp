@@ -1,19 +1,16 @@
 // The texts that explain a price, for the rows, fields and values that the sheet prices in
 // no ordinary way: words for the number of points, levels and prices that are no number,
 // keys that name no taken skill.
-#include "ui/main/explain.h"
+#include "sheet/sheettips.h"
 
 #include <gtest/gtest.h>
 
 #include "sheet/sheettext.h"
-#include "ui/encoding.h"
+#include "texts.h"
 
 namespace {
 
-QString u(const char* utf8) { return QString::fromUtf8(utf8); }
-std::string cp(const char* utf8) { return tocp1251(u(utf8)); }
-
-TEST(Explain, PointsTakeTheirRussianPluralForm) {
+TEST(SheetTips, PointsTakeTheirRussianPluralForm) {
     const struct {
         std::int64_t points;
         const char* text;
@@ -24,20 +21,20 @@ TEST(Explain, PointsTakeTheirRussianPluralForm) {
         {22, "22 плюшки"}, {111, "111 плюшек"}, {-1, "-1 плюшка"},
         {-3, "-3 плюшки"}, {-35, "-35 плюшек"}, {-2147483648LL, "-2147483648 плюшек"},
     };
-    for (const auto& c : cases) EXPECT_EQ(u(c.text), fromcp1251(plushki(c.points))) << c.points;
+    for (const auto& c : cases) EXPECT_EQ(c.text, utf8of(plushki(c.points))) << c.points;
 }
 
-TEST(Explain, RowsAndFieldsWithoutAPriceSayWhy) {
+TEST(SheetTips, RowsAndFieldsWithoutAPriceSayWhy) {
     std::vector<TTakenSkill> taken{{0, 2, cp("Стрельба"), cp("Лук")}, {0, 3, cp("Чары"), ""}};
     const TakenIndex index(taken);
     const auto skill = [&](const char* line) {
         return skillrowtip(index, cp(line), SkillRule::Progressive);
     };
     const auto attr = [](const char* text) {
-        return attrtip(u("Сила"), cp(text), AttrRule::Start1Progressive);
+        return attrtip(cp("Сила"), cp(text), AttrRule::Start1Progressive);
     };
     const struct {
-        QString shown;
+        std::string shown;
         const char* text;
     } cases[] = {
         {skill("Стрельба (Лук)=2"),
@@ -58,7 +55,7 @@ TEST(Explain, RowsAndFieldsWithoutAPriceSayWhy) {
         {attr("-"), "Сила: значение «-» не число, цены нет"},
         {attr(""), "Сила: значение не задано, цены нет"},
     };
-    for (const auto& c : cases) EXPECT_EQ(u(c.text), c.shown) << c.shown.toStdString();
+    for (const auto& c : cases) EXPECT_EQ(c.text, utf8of(c.shown)) << c.text;
 }
 
 }  // namespace
