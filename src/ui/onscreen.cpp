@@ -22,12 +22,13 @@ int keptinside(int start, int length, int areastart, int arealength) {
 // Applies the placement at the moments a window needs it; where it goes is placement()'s.
 class OnScreen : public QObject {
 public:
-    OnScreen(QWidget* window, Fit fit, IntendedPlace intended, ApplyPlace apply)
+    OnScreen(QWidget* window, Fit fit, IntendedPlace intended, ApplyPlace apply, When when)
         : QObject(window),
           window_(window),
           fit_(fit),
           intended_(std::move(intended)),
-          apply_(std::move(apply)) {
+          apply_(std::move(apply)),
+          when_(when) {
         window->installEventFilter(this);
     }
 
@@ -40,6 +41,9 @@ public:
                 // A message box sizes itself and a dialog places itself over its parent in
                 // their own show handlers, which run after this.
                 placed_ = false;
+                // Placed here, before the window system maps it, the window appears where it
+                // belongs; a dialog then keeps the place instead of centring itself.
+                if (when_ == When::Before) place();
                 QMetaObject::invokeMethod(this, &OnScreen::place, Qt::QueuedConnection);
                 break;
             case QEvent::Move:
@@ -76,6 +80,7 @@ private:
     Fit fit_;
     IntendedPlace intended_;
     ApplyPlace apply_;
+    When when_;
     // Where the window was put when last placed, and whether its own frame was known then.
     QRect given_;
     bool placed_ = false;
@@ -96,8 +101,8 @@ QRect placement(const QRect& area, const QMargins& frame, const QRect& intended,
     return outer.marginsRemoved(frame);
 }
 
-void keeponscreen(QWidget* window, Fit fit, IntendedPlace intended, ApplyPlace apply) {
-    new OnScreen(window, fit, std::move(intended), std::move(apply));
+void keeponscreen(QWidget* window, Fit fit, IntendedPlace intended, ApplyPlace apply, When when) {
+    new OnScreen(window, fit, std::move(intended), std::move(apply), when);
 }
 
 void keeponscreen(QWidget* window) {

@@ -23,11 +23,20 @@ using IntendedPlace = std::function<QRect(const QMargins& frame)>;
 // How a window takes the rectangle it is given.
 using ApplyPlace = std::function<void(const QRect& client)>;
 
-// Places `window` each time it is shown, once it has sized and placed itself, and once more
-// when the window manager has framed it: only then are the frame's margins known, and until
-// then those of the window it belongs to stand in for them. By default the window takes its
-// rectangle with setGeometry.
-void keeponscreen(QWidget* window, Fit fit, IntendedPlace intended, ApplyPlace apply = {});
+// When a window is placed as it is shown.
+enum class When {
+    // Once its own show handler has sized and placed it, as a message box does.
+    AfterItsOwn,
+    // Before it appears, for a window whose size is known before it is shown: it never
+    // shows anywhere else, however late a busy machine lets the first placing come.
+    Before,
+};
+
+// Places `window` each time it is shown, and once more when the window manager has framed it:
+// only then are the frame's margins known, and until then those of the window it belongs to
+// stand in for them. By default the window takes its rectangle with setGeometry.
+void keeponscreen(QWidget* window, Fit fit, IntendedPlace intended, ApplyPlace apply = {},
+                  When when = When::AfterItsOwn);
 
 // The same for a window that wants to stay where and as large as it is.
 void keeponscreen(QWidget* window);

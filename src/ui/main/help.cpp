@@ -50,7 +50,8 @@ public:
             [this](const QRect& client) {
                 setFixedSize(client.size());
                 if (client != geometry()) setGeometry(client);
-            });
+            },
+            When::Before);
     }
 
 private:
