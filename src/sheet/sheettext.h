@@ -53,6 +53,12 @@ struct SheetLine {
 
 std::vector<SheetLine> sheetlines(const SheetShown& sheet, const TakenIndex& index);
 
+// The line of a rule from its menu path (not empty): "Цена навыков: Постоянная (ТЛ1)".
+SheetLine ruleline(const std::vector<std::string>& path);
+
+// A line as the copy writes it, without its line end: "- Бег (обычный): уровень 3 — 3 плюшки".
+std::string linetext(const SheetLine& line);
+
 // The plain text of the copy: "- Фехтование (сложный): уровень 3 — 12 плюшек", with a blank
 // line before the first attribute and before the total; LF line ends.
 std::string sheettext(const std::vector<SheetLine>& lines);
