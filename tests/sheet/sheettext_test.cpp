@@ -210,8 +210,15 @@ private:
         if (unset && pick(2) == 0) return cp("x=1: уровень — «") + std::to_string(pick(3));
         return std::to_string(pick(9) - 3);
     }
+    // The dialog hides an entry that is not branched once it is taken.
+    template <typename Taken>
+    static bool hidden(const std::vector<Taken>& taken, std::string_view name, bool branched) {
+        return !branched && std::any_of(taken.begin(), taken.end(),
+                                        [&](const Taken& t) { return t.name == name; });
+    }
     void takeskill() {
         const TSkillRec& skill = c_.catalogue.skilllist[pick(int(c_.catalogue.skilllist.size()))];
+        if (hidden(shot_.takenskills, skill.name, skill.branched == 1)) return;
         TTakenSkill taken{1 + pick(5), skill.price, std::string(skill.name), {}};
         if (skill.branched == 1) taken.spec = spec();
         Lines& table = shot_.tables[skill.attr - 1];
@@ -221,6 +228,7 @@ private:
     }
     void takefeat() {
         const TFeatRec& feat = c_.catalogue.featlist[pick(int(c_.catalogue.featlist.size()))];
+        if (hidden(shot_.takenfeats, feat.name, feat.branched != 0)) return;
         TTakenFeat taken{std::string(feat.name), feat.branched ? spec() : "", pick(141) - 70};
         shot_.tables[7].push_back(joinline(displaytext(taken), value(shot_.tables[7])));
         shot_.takenfeats.push_back(std::move(taken));
