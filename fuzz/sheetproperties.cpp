@@ -24,6 +24,23 @@ const Catalogue& fuzzcatalogue() {
     return catalogue;
 }
 
+// Each line of the box a sentence that begins with a capital, none twice.
+std::string checkbox(std::string_view box) {
+    std::vector<std::string_view> seen;
+    for (std::size_t at = 0; at <= box.size();) {
+        const std::size_t end = std::min(box.find('\n', at), box.size());
+        const std::string_view line = box.substr(at, end - at);
+        const auto first = line.empty() ? 0 : static_cast<unsigned char>(line.front());
+        if (!((first >= 0xC0 && first <= 0xDF) || first == 0xA8 || (first >= 'A' && first <= 'Z')))
+            return "a sentence of the box in lower case: " + std::string(line);
+        if (std::find(seen.begin(), seen.end(), line) != seen.end())
+            return "a sentence of the box twice: " + std::string(line);
+        seen.push_back(line);
+        at = end + 1;
+    }
+    return "";
+}
+
 }  // namespace
 
 const SheetWords& sheetwords() {
@@ -63,7 +80,9 @@ std::string checksheetparser(std::string_view bytes) {
     for (const SheetProblem& problem : parse.problems) {
         if (problem.line > lines) return "a problem in line " + std::to_string(problem.line);
     }
-    if (!parse.sheet) return "";
+    if (!parse.sheet)
+        return parse.notes.empty() ? checkbox(pasteproblemstext(parse.problems))
+                                   : "notes for a text that was refused";
     // What was read is written, read and written again as it was.
     const auto [text, total] = copyof(snapshot(*parse.sheet), sheetwords());
     const SheetParse again = parsesheet(text, fuzzcatalogue(), sheetwords());
