@@ -30,6 +30,12 @@ constexpr auto kNoSkill = w1251("в каталоге нет навыка «");
 constexpr auto kOfAttr = w1251("» с атрибутом ");
 constexpr auto kElsewhere = w1251(": он под атрибутом ");
 constexpr auto kNoFeat = w1251("в каталоге нет особенности «");
+constexpr auto kSkill = w1251("навык «");
+constexpr auto kFeat = w1251("особенность «");
+constexpr auto kSkillTwice = w1251("» уже назван в строке ");
+constexpr auto kFeatTwice = w1251("» уже названа в строке ");
+constexpr auto kOnceSkill = w1251(", а взять его можно только один раз");
+constexpr auto kOnceFeat = w1251(", а взять её можно только один раз");
 constexpr auto kNumber = w1251("число «");
 constexpr auto kOutOfRange = w1251("» вне пределов от -2147483648 до 2147483647");
 constexpr auto kClose = w1251("»");
@@ -195,11 +201,22 @@ void RowReader::findtaken(SheetDescription& sheet, const SheetWords& words) {
     }
 }
 
+void RowReader::twice(const Row& row, std::string_view name, std::size_t first, bool skill) {
+    std::string what = skill ? kSkill.str() : kFeat.str();
+    what += quotedtext(name);
+    what += skill ? kSkillTwice.str() : kFeatTwice.str();
+    what += std::to_string(first);
+    what += skill ? kOnceSkill.str() : kOnceFeat.str();
+    fail(row.line, std::move(what));
+}
+
 void RowReader::findskill(Row& row, SheetDescription& sheet, const SheetWords& words) {
     const auto known =
         row.key.size() > longesttaken_ ? takenkeys_.end() : takenkeys_.find(namekey(row.key));
     if (known != takenkeys_.end()) {
         const TTakenSkill& taken = sheet.takenskills[known->second.entry];
+        const auto [first, branched] = takenlines_[known->second.entry];
+        if (!branched) return twice(row, taken.name, first, true);
         row.key = known->second.form == 0 ? taken.name : spectext(taken.name, taken.spec);
         return;
     }
@@ -235,6 +252,7 @@ void RowReader::findskill(Row& row, SheetDescription& sheet, const SheetWords& w
     const auto [key, fresh] =
         takenkeys_.try_emplace(namekey(spectext(taken.name, taken.spec)), Form{entry, 1});
     longesttaken_ = std::max(longesttaken_, key->first.size());
+    takenlines_.emplace_back(row.line.number, skill.branched == 1);
     sheet.takenskills.push_back(std::move(taken));
 }
 
@@ -253,6 +271,10 @@ void RowReader::findfeat(Row& row, const NameIndex<TFeatRec>& index, SheetDescri
         return;
     }
     const TFeatRec& feat = feats[found->entry];
+    if (feat.branched == 0) {
+        const auto [at, fresh] = featlines_.try_emplace(namekey(feat.name), row.line.number);
+        if (!fresh) return twice(row, feat.name, at->second, false);
+    }
     TTakenFeat taken{std::string(feat.name), {}, parseint(row.value).value_or(0)};
     if (found->namesize < row.key.size())
         taken.spec = row.key.substr(found->namesize + 2, row.key.size() - found->namesize - 3);

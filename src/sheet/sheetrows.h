@@ -43,7 +43,7 @@ public:
     void readfeature(const copyreading::Line& line);
 
     // The taken entries the rows stand for, into `sheet`: a problem for a name the catalogue
-    // lacks.
+    // lacks and for an entry that is not branched named a second time.
     void findtaken(SheetDescription& sheet, const SheetWords& words);
 
     // The rows into the sheet's tables, keyed as the taken entries they stand for.
@@ -80,6 +80,7 @@ private:
 
     void findskill(Row& row, SheetDescription& sheet, const SheetWords& words);
     void findfeat(Row& row, const copyreading::NameIndex<TFeatRec>& index, SheetDescription& sheet);
+    void twice(const Row& row, std::string_view name, std::size_t first, bool skill);
 
     const Catalogue& catalogue_;
     Problems& problems_;
@@ -88,6 +89,10 @@ private:
     std::unordered_map<std::string, Form> takenkeys_;
     // No key of `takenkeys_` is longer: a row's key of megabytes is not folded to be looked up.
     std::size_t longesttaken_ = 0;
+    // The line that took each taken skill, and whether its entry is branched.
+    std::vector<std::pair<std::size_t, bool>> takenlines_;
+    // The line of each feature that is not branched, by its name's key.
+    std::unordered_map<std::string, std::size_t> featlines_;
     // The words of a row, as the writer puts them together.
     const std::string levelsep_;
     const std::string levelopen_;

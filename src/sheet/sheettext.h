@@ -134,7 +134,8 @@ inline constexpr std::size_t kSheetProblemsShown = 5;
 // one, for a catalogue entry of its attribute (any feature for a feature row): the whole key
 // as a name, else the leftmost cut "name (spec)" of a branched entry, one whose unit price
 // is the copy's first. Names match the catalogue's with blanks folded on both sides and any
-// dash for another. Linear in the text and the catalogue.
+// dash for another. Two rows of one entry that is not branched are a problem, as the dialog
+// lets no one take it twice. Linear in the text and the catalogue.
 SheetParse parsesheet(std::string_view text, const Catalogue& catalogue, const SheetWords& words);
 
 // The text of the box for a paste that was refused: "Лист не вставлен, на листе ничего не
