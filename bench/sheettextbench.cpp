@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -30,11 +31,13 @@ const Catalogue& bundled() {
 }
 
 // A sheet of the bundled catalogues, taken at random until its copy holds about `size`
-// bytes: every
-// branched entry with a spec of its own, so that the taken list grows with the rows.
+// bytes: every branched entry with a spec of its own, so that the taken list grows with the
+// rows; an entry that is not branched once, as the dialog hides it once taken.
 std::string validsheet(std::size_t size) {
     Rng rng(kRngState);
     const Catalogue& catalogue = bundled();
+    std::set<std::string_view> skillsonce;
+    std::set<std::string_view> featsonce;
     SheetSnapshot shot;
     shot.prices = {AttrRule::Start1Progressive, SkillRule::Progressive};
     for (std::string& text : shot.attrtexts)
@@ -43,6 +46,7 @@ std::string validsheet(std::size_t size) {
         std::string key;
         if (rng.chance(4)) {
             const TFeatRec& feat = catalogue.featlist[rng.below(catalogue.featlist.size())];
+            if (!feat.branched && !featsonce.insert(feat.name).second) continue;
             TTakenFeat taken{std::string(feat.name), feat.branched ? makename(rng) : "",
                              static_cast<std::int32_t>(rng.between(-70, 70))};
             key = joinline(displaytext(taken), inttostr(taken.price));
@@ -51,6 +55,7 @@ std::string validsheet(std::size_t size) {
         } else {
             const TSkillRec& skill = catalogue.skilllist[rng.below(catalogue.skilllist.size())];
             if (skill.attr < 1 || skill.attr > 7) continue;
+            if (skill.branched != 1 && !skillsonce.insert(skill.name).second) continue;
             TTakenSkill taken{static_cast<std::int32_t>(rng.between(0, 5)), skill.price,
                               std::string(skill.name), skill.branched == 1 ? makename(rng) : ""};
             key = joinline(displaytext(taken), inttostr(taken.level));
@@ -94,6 +99,23 @@ std::string garbagerow(std::size_t size) {
     return text.insert(text.find('\n', firstattr) + 1, row);
 }
 
+// The valid sheet's lines without its rows, and under its first attribute rows of the copy's
+// separators and words in random order until the text holds about `size` bytes: a text of
+// many rows none of which reads.
+std::string garbagerows(std::size_t size) {
+    const std::string row = garbagerow(size);
+    const std::size_t start = row.find("\n- ") + 1;
+    const std::size_t end = row.find('\n', start);
+    std::string text = row.substr(0, start);
+    Rng rng(kRngState);
+    for (std::size_t at = start + 2; at < end;) {
+        const std::size_t length = static_cast<std::size_t>(rng.between(20, 120));
+        text.append("- ").append(row, at, std::min(length, end - at)).append("\n");
+        at += length;
+    }
+    return text.append(row, end + 1);
+}
+
 // Bytes of any value, line ends among them.
 std::string garbagebytes(std::size_t size) {
     Rng rng(kRngState);
@@ -108,23 +130,41 @@ std::size_t linescan(const std::string& text) {
            static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
 }
 
-void sheettextbenchmark(benchmark::State& state, std::string (*make)(std::size_t), bool valid) {
+// What a paste answers, from the clipboard's bytes to the box's text: the problems of a
+// refused text, or the notes that follow a sheet that went in.
+std::string pasteanswer(const std::string& text, const Catalogue& catalogue) {
+    const SheetParse parse = parsesheet(text, catalogue, sheetwords());
+    if (!parse.sheet) return pasteproblemstext(parse.problems);
+    std::string box;
+    for (const std::string& note : parse.notes) box.append(note).append("\n");
+    return box;
+}
+
+// Each round times the scan, the parser and the whole answer side by side; the round's time
+// is the answer's (`answer`) or the parser's.
+void sheettextbenchmark(benchmark::State& state, std::string (*make)(std::size_t), bool valid,
+                        bool answer) {
     try {
         const std::string text = make(static_cast<std::size_t>(state.range(0)) * 1'000'000);
         const Catalogue& catalogue = bundled();
         if (parsesheet(text, catalogue, sheetwords()).sheet.has_value() != valid)
             throw std::runtime_error(valid ? "the sheet does not read" : "the garbage reads");
-        std::vector<double> ratios;
+        std::vector<double> byscan;
+        std::vector<double> byparse;
         for (auto _ : state) {
             std::size_t lines = 0;
             const double scan = timed([&] { lines = linescan(text); });
             benchmark::DoNotOptimize(lines);
             const double parse =
                 timed([&] { benchmark::DoNotOptimize(parsesheet(text, catalogue, sheetwords())); });
-            state.SetIterationTime(parse);
-            ratios.push_back(parse / scan);
+            const double whole =
+                timed([&] { benchmark::DoNotOptimize(pasteanswer(text, catalogue)); });
+            state.SetIterationTime(answer ? whole : parse);
+            byscan.push_back((answer ? whole : parse) / scan);
+            byparse.push_back(whole / parse);
         }
-        state.counters["x_scan"] = median(ratios);
+        state.counters["x_scan"] = median(byscan);
+        if (answer) state.counters["x_parse"] = median(byparse);
         state.counters["megabytes"] = static_cast<double>(text.size()) / 1e6;
     } catch (const std::exception& error) {
         state.SkipWithError(error.what());
@@ -139,17 +179,22 @@ void registersheettextbenchmarks() {
         std::string (*make)(std::size_t);
         bool valid;
     } cases[] = {
-        {"ParseSheet/valid", validsheet, true},
-        {"ParseSheet/garbagerow", garbagerow, false},
-        {"ParseSheet/garbagebytes", garbagebytes, false},
+        {"valid", validsheet, true},
+        {"garbagerow", garbagerow, false},
+        {"garbagerows", garbagerows, false},
+        {"garbagebytes", garbagebytes, false},
     };
-    for (const auto& c : cases) {
-        benchmark::RegisterBenchmark(c.name, sheettextbenchmark, c.make, c.valid)
-            ->ArgName("megabytes")
-            ->Arg(1)
-            ->Arg(10)
-            ->UseManualTime()
-            ->Iterations(5)
-            ->Unit(benchmark::kMillisecond);
+    for (const bool answer : {false, true}) {
+        for (const auto& c : cases) {
+            const std::string name =
+                (answer ? "PasteAnswer/" : "ParseSheet/") + std::string(c.name);
+            benchmark::RegisterBenchmark(name.c_str(), sheettextbenchmark, c.make, c.valid, answer)
+                ->ArgName("megabytes")
+                ->Arg(1)
+                ->Arg(10)
+                ->UseManualTime()
+                ->Iterations(5)
+                ->Unit(benchmark::kMillisecond);
+        }
     }
 }

@@ -32,6 +32,23 @@ std::optional<SheetCopy> pasted(std::string_view text) {
     return pastedcopy(state, text);
 }
 
+// Each line of the box a sentence that begins with a capital, none twice.
+std::string checkbox(std::string_view box) {
+    std::vector<std::string_view> seen;
+    for (std::size_t at = 0; at <= box.size();) {
+        const std::size_t end = std::min(box.find('\n', at), box.size());
+        const std::string_view line = box.substr(at, end - at);
+        const auto first = line.empty() ? 0 : static_cast<unsigned char>(line.front());
+        if (!((first >= 0xC0 && first <= 0xDF) || first == 0xA8 || (first >= 'A' && first <= 'Z')))
+            return "a sentence of the box in lower case: " + std::string(line);
+        if (std::find(seen.begin(), seen.end(), line) != seen.end())
+            return "a sentence of the box twice: " + std::string(line);
+        seen.push_back(line);
+        at = end + 1;
+    }
+    return "";
+}
+
 }  // namespace
 
 std::string checksheetparser(std::string_view bytes) {
@@ -44,11 +61,13 @@ std::string checksheetparser(std::string_view bytes) {
     for (const SheetProblem& problem : parse.problems) {
         if (problem.line > lines) return "a problem in line " + std::to_string(problem.line);
     }
+    if (!parse.sheet)
+        return parse.notes.empty() ? checkbox(pasteproblemstext(parse.problems))
+                                   : "notes for a text that was refused";
     // What a window pastes it copies, and that copy pasted into another window is copied
     // again as it was.
     const std::optional<SheetCopy> copy = pasted(bytes);
-    if (copy.has_value() != parse.sheet.has_value()) return "the paste and the parser disagree";
-    if (!copy) return "";
+    if (!copy) return "the parser reads a sheet that the paste refuses";
     const SheetParse again = parsesheet(copy->text, fuzzcatalogue(), sheetwords());
     if (!again.sheet) return "the sheet written from a read one does not read: " + copy->text;
     if (again.sheet->total != copy->total) return "another total read back: " + copy->text;

@@ -27,5 +27,10 @@ inline constexpr auto kNoName = w1251("Без названия");
 inline constexpr auto kLevel = w1251("уровень ");
 inline constexpr auto kPrice = w1251("цена ");
 inline constexpr auto kDash = w1251(" — ");
+// Between a line's name and what it says, and before a row.
+inline constexpr auto kColon = w1251(": ");
+inline constexpr auto kRowMark = w1251("- ");
+// Between the captions of a rule's menu path after the first.
+inline constexpr auto kPathStep = w1251(" / ");
 
 }  // namespace copywords

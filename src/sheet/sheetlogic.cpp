@@ -65,19 +65,6 @@ std::vector<std::string> cleanup(std::array<Lines, kTables>& tables) {
     return changes;
 }
 
-std::string refusedtext(const std::vector<SheetProblem>& problems) {
-    std::string text = w1251("Лист не вставлен, на листе ничего не изменилось.").str();
-    for (const SheetProblem& problem : problems) {
-        text += '\n';
-        if (problem.line > 0) {
-            text += w1251("Строка ").str() + std::to_string(problem.line) + " " +
-                    std::string(copywords::kOpen) + problem.text + "»: ";
-        }
-        text += problem.what + ".";
-    }
-    return text;
-}
-
 }  // namespace
 
 SheetLogic::SheetLogic(AppState& state, SheetView& view) : state_(state), view_(view) {}
@@ -184,10 +171,10 @@ void SheetLogic::pastesheet(std::optional<Editing> editing, std::string_view tex
     leave(editing);
     const SheetParse parsed = parsesheet(text, state_.catalogue, sheetwords());
     if (!parsed.sheet) {
-        view_.tell(BoxKind::Warning, refusedtext(parsed.problems));
+        view_.tell(BoxKind::Warning, pasteproblemstext(parsed.problems));
         return;
     }
-    Replacing pasted{snapshot(*parsed.sheet), parsed.sheet->total, {}};
+    Replacing pasted{snapshot(*parsed.sheet), parsed.sheet->total, {}, parsed.notes};
     // What hand-taking gives: the sheet as leaving each of its tables leaves it.
     pasted.changes = cleanup(pasted.sheet.tables);
     replace(std::move(pasted), words::kReplaceSheet);
@@ -196,7 +183,7 @@ void SheetLogic::pastesheet(std::optional<Editing> editing, std::string_view tex
 void SheetLogic::newsheet() {
     SheetSnapshot start;
     start.prices = state_.sheet.prices;
-    replace({std::move(start), std::nullopt, {}}, words::kStartAnew);
+    replace({std::move(start), std::nullopt, {}, {}}, words::kStartAnew);
 }
 
 void SheetLogic::replace(Replacing replacing, std::string_view question) {
@@ -236,6 +223,7 @@ void SheetLogic::tellpasted(const Replacing& pasted) {
             text.append(words::kAndMore).append(std::to_string(pasted.changes.size() - shown));
         text.append(".");
     }
+    for (const std::string& note : pasted.notes) text.append("\n").append(note);
     if (text.size() > words::kPasted.size) view_.tell(BoxKind::Information, text);
 }
 

@@ -82,6 +82,8 @@ private:
         // For a paste: what the text said of its total, and what the clean-up changed.
         std::optional<std::int32_t> written;
         std::vector<std::string> changes;
+        // What the paste left out of the text.
+        std::vector<std::string> notes;
     };
 
     void skillcount();

@@ -71,7 +71,7 @@ SheetLine featureline(const Cost& cost) {
 std::string rulevalue(const std::vector<std::string>& path) {
     std::string value;
     for (std::size_t i = 1; i < path.size(); ++i) {
-        if (i > 1) value += " / ";
+        if (i > 1) value += copywords::kPathStep;
         value += path[i];
     }
     return value;
@@ -79,12 +79,27 @@ std::string rulevalue(const std::vector<std::string>& path) {
 
 }  // namespace
 
+SheetLine ruleline(const std::vector<std::string>& path) {
+    return {SheetLineKind::Rule, path.front(), rulevalue(path), {}};
+}
+
+std::string linetext(const SheetLine& line) {
+    std::string text;
+    if (line.kind == SheetLineKind::Row) text += copywords::kRowMark;
+    text += line.name;
+    std::string said = line.value;
+    if (!said.empty() && !line.price.empty()) said += copywords::kDash;
+    said += line.price;
+    if (!said.empty()) text.append(copywords::kColon).append(said);
+    return text;
+}
+
 std::vector<SheetLine> sheetlines(const SheetModel& sheet, const TakenIndex& index,
                                   const std::string& total) {
     std::vector<SheetLine> lines{{SheetLineKind::Heading, copywords::kHeading.str(), {}, {}}};
     for (const std::vector<std::string>& path :
          {rulepath(sheet.prices.attr), rulepath(sheet.prices.skill)}) {
-        lines.push_back({SheetLineKind::Rule, path.front(), rulevalue(path), {}});
+        lines.push_back(ruleline(path));
     }
     for (std::size_t i = 0; i < kAttributes; ++i) {
         lines.push_back(attributeline(std::string(kSheetBlocks[i].caption), sheet.attrtexts[i],
@@ -112,13 +127,7 @@ std::string sheettext(const std::vector<SheetLine>& lines) {
             (line.kind == SheetLineKind::Attribute && previous == SheetLineKind::Rule))
             text += '\n';
         previous = line.kind;
-        if (line.kind == SheetLineKind::Row) text += "- ";
-        text += line.name;
-        std::string said = line.value;
-        if (!said.empty() && !line.price.empty()) said += copywords::kDash;
-        said += line.price;
-        if (!said.empty()) text.append(": ").append(said);
-        text += '\n';
+        text.append(linetext(line)).append("\n");
     }
     return text;
 }

@@ -20,8 +20,8 @@ struct W1251Literal {
 inline constexpr struct {
     unsigned code;
     char byte;
-} kW1251Marks[] = {
-    {0xA0, '\xA0'}, {0xAB, '\xAB'}, {0xBB, '\xBB'}, {0x2013, '\x96'}, {0x2014, '\x97'}};
+} kW1251Marks[] = {{0xA0, '\xA0'},   {0xAB, '\xAB'},   {0xB7, '\xB7'},   {0xBB, '\xBB'},
+                   {0x2013, '\x96'}, {0x2014, '\x97'}, {0x2022, '\x95'}, {0x2026, '\x85'}};
 
 consteval char w1251byte(unsigned code) {
     if (code >= 0x410 && code <= 0x44F) return static_cast<char>(0xC0 + (code - 0x410));
@@ -30,7 +30,7 @@ consteval char w1251byte(unsigned code) {
     for (const auto& mark : kW1251Marks) {
         if (mark.code == code) return mark.byte;
     }
-    throw "only ASCII, Cyrillic, NBSP, guillemets and dashes in w1251 literals";
+    throw "only ASCII, Cyrillic and the marks of kW1251Marks in w1251 literals";
 }
 
 template <std::size_t N>

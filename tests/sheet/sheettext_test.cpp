@@ -15,7 +15,8 @@
 
 namespace {
 
-// Test texts are UTF-8; the sheet reads Windows-1251: Russian letters, «», dashes, NBSP.
+// Test texts are UTF-8; the sheet reads Windows-1251: Russian letters, «», dashes, NBSP and
+// the marks of lists.
 std::string cp(std::string_view utf8) {
     std::string out;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
@@ -30,6 +31,10 @@ std::string cp(std::string_view utf8) {
         if (code >= 0x410 && code <= 0x44F) out += static_cast<char>(0xC0 + code - 0x410);
         if (code == 0xA0 || code == 0xAB || code == 0xBB) out += static_cast<char>(code);
         if (code == 0x2013 || code == 0x2014) out += static_cast<char>(0x96 + code - 0x2013);
+        if (code == 0x401 || code == 0x451) out += static_cast<char>(code == 0x401 ? 0xA8 : 0xB8);
+        if (code == 0xB7) out += '\xB7';
+        if (code == 0x2022) out += '\x95';
+        if (code == 0x2026) out += '\x85';
     }
     return out;
 }
@@ -70,7 +75,9 @@ std::string summary(const SheetParse& parse) {
         text += " S" + t.name + "/" + t.spec + "/" + std::to_string(t.price);
     for (const TTakenFeat& t : shot.takenfeats)
         text += " F" + t.name + "/" + t.spec + "/" + std::to_string(t.price);
-    return text + " =" + std::to_string(parse.sheet->total);
+    text += " =" + std::to_string(parse.sheet->total);
+    for (const std::string& note : parse.notes) text += " | " + note;
+    return text;
 }
 
 TestCatalogue smallcatalogue() {
@@ -114,6 +121,7 @@ TEST(SheetText, ACopyThatTravelledReadsAsTheSheetItWas) {
     const struct {
         const char* what;
         std::string text;
+        const char* notes = "";
     } cases[] = {
         {"as copied", sheet},
         {"CR LF", replaced(sheet, "\n", "\r\n")},
@@ -123,53 +131,112 @@ TEST(SheetText, ACopyThatTravelledReadsAsTheSheetItWas) {
          replaced(replaced(sheet, cp(" — "), cp("\u00A0—\u00A0")), "\n- ", cp("\n-\u00A0"))},
         {"en dashes", replaced(sheet, cp(" — "), cp(" – "))},
         {"hyphens", replaced(sheet, cp(" — "), " - ")},
+        {"tabs for blanks", replaced(sheet, " ", "\t")},
+        {"blanks doubled", replaced(sheet, " ", "  ")},
+        {"bullets", replaced(replaced(sheet, "\n- ", cp("\n• ")), cp("\n• Лаз"), cp("\n·Лаз"))},
+        {"stars and en dashes", replaced(replaced(sheet, "\n- ", "\n* "), "\n* B", cp("\n– B"))},
+        {"quoted", "> " + replaced(sheet, "\n", "\n> ")},
+        {"quoted twice, no blank", ">>" + replaced(sheet, "\n", "\n>>")},
+        {"a chat around it", cp("Вася, 12:03\n\n- вот:\n") + sheet + cp("С уважением,\nВася"),
+         " | Перед листом пропущены 2 строки, первая «Вася, 12:03». | После строки итога "
+         "пропущены 2 строки, первая «С уважением,»."},
     };
-    for (const auto& c2 : cases)
-        EXPECT_EQ(cp(kRead), summary(parsesheet(c2.text, c.catalogue, sheetwords()))) << c2.what;
+    for (const auto& c2 : cases) {
+        EXPECT_EQ(cp(kRead) + cp(c2.notes), summary(parsesheet(c2.text, c.catalogue, sheetwords())))
+            << c2.what;
+    }
 }
 
 TEST(SheetText, ATextThatIsNoSheetOfOursNamesItsFirstBadLine) {
     const TestCatalogue c = smallcatalogue();
     const std::string sheet = cp(kSheet);
+    const std::string read = cp(kRead);
+    const std::string shot = cp("3:Стрельба (Лук (длинный): стрелы)=2 ");
     const struct {
         const char* what;
         std::string text;
-        const char* problem;
+        std::string problem;
     } cases[] = {
         {"no text", "", "0: В буфере обмена нет текста"},
         {"blanks only", " \r\n\t ", "0: В буфере обмена нет текста"},
         {"a greeting", cp("\nПривет!"),
-         "2: это не лист персонажа: первая строка не «Лист персонажа «Тальвира»»"},
+         "0: В тексте нет строки «Лист персонажа «Тальвира»», с которой начинается "
+         "скопированный лист"},
+        {"other quotes in the heading", replaced(sheet, cp("«Тальвира»"), "\"Tal\""),
+         "1: в первой строке листа после «Лист персонажа » стоит «\"Tal\"», а ожидалось "
+         "««Тальвира»»"},
         {"an unknown skill", replaced(sheet, cp("- Бег"), cp("- Бегг")),
          "6: в каталоге нет навыка «Бегг» с атрибутом Сила"},
         {"a skill of another attribute",
          replaced(sheet, cp("плюшек\n- Бег"),
                   cp("плюшек\n- Стрельба (сложный): уровень 1 — 2 плюшки\n- Бег")),
-         "6: в каталоге нет навыка «Стрельба» с атрибутом Сила"},
+         "6: в каталоге нет навыка «Стрельба» с атрибутом Сила: он под атрибутом Ловкость"},
         {"an unknown feature", replaced(sheet, cp("- Враг:"), cp("- Друг:")),
          "19: в каталоге нет особенности «Друг»"},
         {"an attribute above 5", replaced(sheet, cp("Сила: 1"), cp("Сила: 6")),
-         "5: значение атрибута не число от 1 до 5"},
+         "5: у атрибута «Сила» значение 6, а бывает от 1 до 5"},
         {"an attribute unset",
          replaced(sheet, cp("Сила: 1 — -5 плюшек"), cp("Сила: не задано — цены нет")),
-         "5: значение атрибута не число от 1 до 5"},
+         "5: у атрибута «Сила» нет значения: ожидалось число от 1 до 5"},
         {"a level beyond 32 bits", replaced(sheet, cp("уровень 3"), cp("уровень 3000000000")),
-         "6: число вне пределов"},
+         "6: число «3000000000» вне пределов от -2147483648 до 2147483647"},
+        {"a level that is no number", replaced(sheet, cp("уровень 3"), cp("уровень три")),
+         "6: уровень навыка «три» не число"},
+        {"a level 7 as it stands", replaced(sheet, cp("уровень 3"), cp("уровень 7")),
+         replaced(read, "=3 ", "=7 ")},
         {"a rule the menu has not", replaced(sheet, cp("Постоянная (ТЛ1)"), cp("Бесплатно")),
-         "3: таких правил нет в меню"},
+         "3: в меню «Цена навыков» нет правил «Бесплатно»"},
         {"a spec with the table's separator", replaced(sheet, cp("(сосед)"), cp("(с=сед)")),
          "18: знак «=» в названии: в строке таблицы он отделяет значение"},
-        {"a row that says nothing", replaced(sheet, cp(": уровень 3"), ""),
-         "6: строка не разобрана"},
+        {"a row without its level", replaced(sheet, cp(": уровень 3"), ""),
+         "6: перед « — » нет уровня навыка: ожидалось, например, «: уровень 3»"},
+        {"a row without its difficulty", replaced(sheet, cp("Бег (обычный)"), cp("Бег")),
+         "6: у навыка «Бег» нет сложности в скобках: ожидалось «(обычный)»"},
+        {"a row without its price", replaced(sheet, cp("3 плюшки"), "3"),
+         "6: после « — » стоит «3», а ожидалось число плюшек, «цены нет», «нет среди взятых "
+         "навыков» или «в сумму не входит»"},
+        {"a plain skill twice",
+         replaced(sheet, cp("Выносливость: 1 — -5 плюшек\n"),
+                  cp("Выносливость: 1 — -5 плюшек\n- Бег (обычный): уровень 1 — 1 плюшка\n")),
+         "9: навык «Бег» уже назван в строке 6, а взять его можно только один раз"},
+        {"a plain feature twice",
+         replaced(sheet, cp("-  Хромота: -7 плюшек\n"),
+                  cp("-  Хромота: -7 плюшек\n- Хромота: 2 плюшки\n")),
+         "18: особенность «Хромота» уже названа в строке 17, а взять её можно только один раз"},
+        {"a branched skill twice with one spec",
+         replaced(sheet, cp("- Лук (к"),
+                  cp("- Стрельба (Лук (длинный): стрелы) (сложный): "
+                     "уровень 1 — 2 плюшки\n- Лук (к")),
+         replaced(read, shot, shot + cp("3:Стрельба (Лук (длинный): стрелы)=1 "))},
         {"an attribute missing", replaced(sheet, cp("Мышление: 1 — -5 плюшек\n"), ""),
-         "13: ожидалась строка «Мышление: ...»"},
+         "13: перед этой строкой нет строки «Мышление: ...»"},
+        {"an attribute misspelt", replaced(sheet, cp("Мышление: 1"), cp("Мышлене: 1")),
+         "13: ожидалась строка «Мышление: ...», а в этой после «Мышлен» стоит «е: 1 — -5 "
+         "плюшек», а ожидалось «ие: »"},
+        {"a total without its number", replaced(sheet, cp("плюшек: 99"), cp("плюшек:")),
+         "21: в строке итога нет числа"},
         {"cut before the total", sheet.substr(0, sheet.find(cp("Требуется"))),
-         "0: ожидалась строка «Требуется плюшек: ...»"},
-        {"a line after the total", sheet + "PS", "22: строка после итога"},
+         "0: Лист обрывается: нет строки «Требуется плюшек: ...»"},
     };
-    for (const auto& c2 : cases)
-        EXPECT_EQ(cp(c2.problem), summary(parsesheet(c2.text, c.catalogue, sheetwords())))
-            << c2.what;
+    for (const auto& c2 : cases) {
+        const std::string want = c2.problem.find(':') < 3 ? cp(c2.problem) : c2.problem;
+        EXPECT_EQ(want, summary(parsesheet(c2.text, c.catalogue, sheetwords()))) << c2.what;
+    }
+}
+
+TEST(SheetText, TheRefusedPasteBoxSaysEachProblemOnceInASentence) {
+    const std::string line(70, 'x');
+    const SheetProblem problems[] = {
+        {22, cp("\tТребуется плюшек:"), cp("в строке итога нет числа")},
+        {22, cp("Требуется плюшек:"), cp("в строке итога нет числа")},
+        {0, {}, cp("ёлки: лист обрывается")},
+        {3, line, "x"}};
+    EXPECT_EQ(cp("Лист не вставлен, на листе ничего не изменилось.\n"
+                 "Строка 22 «Требуется плюшек:»: в строке итога нет числа.\n"
+                 "Ёлки: лист обрывается.\n"
+                 "Строка 3 «") +
+                  line.substr(0, 60) + cp("…»: x."),
+              pasteproblemstext(problems));
 }
 
 // Random sheets as a player builds them: takes put rows of the entries' display texts,
@@ -215,8 +282,15 @@ private:
         if (unset && pick(2) == 0) return cp("x=1: уровень — «") + std::to_string(pick(3));
         return std::to_string(pick(9) - 3);
     }
+    // The dialog hides an entry that is not branched once it is taken.
+    template <typename Taken>
+    static bool hidden(const std::vector<Taken>& taken, std::string_view name, bool branched) {
+        return !branched && std::any_of(taken.begin(), taken.end(),
+                                        [&](const Taken& t) { return t.name == name; });
+    }
     void takeskill() {
         const TSkillRec& skill = c_.catalogue.skilllist[pick(int(c_.catalogue.skilllist.size()))];
+        if (hidden(shot_.takenskills, skill.name, skill.branched == 1)) return;
         TTakenSkill taken{1 + pick(5), skill.price, std::string(skill.name), {}};
         if (skill.branched == 1) taken.spec = spec();
         Lines& table = shot_.tables[skill.attr - 1];
@@ -226,6 +300,7 @@ private:
     }
     void takefeat() {
         const TFeatRec& feat = c_.catalogue.featlist[pick(int(c_.catalogue.featlist.size()))];
+        if (hidden(shot_.takenfeats, feat.name, feat.branched != 0)) return;
         TTakenFeat taken{std::string(feat.name), feat.branched ? spec() : "", pick(141) - 70};
         shot_.tables[7].push_back(joinline(displaytext(taken), value(shot_.tables[7])));
         shot_.takenfeats.push_back(std::move(taken));
