@@ -6,6 +6,7 @@
 #include "catalogue/apperror.h"
 #include "catalogue/filebytes.h"
 #include "codec/cp1251.h"
+#include "codec/surrogates.h"
 #include "pathtext.h"
 #include "replacefile.h"
 #include "report.h"
@@ -17,18 +18,10 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-bool surrogate(char16_t unit) { return unit >= 0xD800 && unit < 0xE000; }
-
-bool pairat(std::u16string_view text, std::size_t at) {
-    return surrogate(text[at]) && at + 1 < text.size() && surrogate(text[at + 1]);
-}
-
 // "U+1F600" for the character at `at` of `text`.
 std::string codepoint(std::u16string_view text, std::size_t at) {
-    char32_t code = text[at];
-    if (pairat(text, at)) code = 0x10000 + ((code - 0xD800) << 10) + (text[at + 1] - 0xDC00);
     char name[16];
-    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code));
+    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(codepointat(text, at)));
     return name;
 }
 
