@@ -159,12 +159,17 @@ constexpr Words kWords[] = {
      "ошибка, 2 — файл нельзя прочесть или параметры заданы неверно.\n"},
 };
 
-const Words& words(Text text) {
-    for (const Words& w : kWords) {
-        if (w.text == text) return w;
+// Each text has its words, at its own place: a text added without them does not compile.
+constexpr bool everytextinorder() {
+    if (std::size(kWords) != static_cast<std::size_t>(Text::Count)) return false;
+    for (std::size_t i = 0; i < std::size(kWords); ++i) {
+        if (kWords[i].text != static_cast<Text>(i)) return false;
     }
-    return kWords[0];
+    return true;
 }
+static_assert(everytextinorder(), "kWords lists every Text once, in the order of the enum");
+
+const Words& words(Text text) { return kWords[static_cast<std::size_t>(text)]; }
 
 bool russian(const char* value) {
     const std::string_view name = value;

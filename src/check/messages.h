@@ -55,6 +55,7 @@ enum class Text : std::uint8_t {
     NoCp1251Form,
     NotWritten,
     Help,
+    Count,  // how many texts there are; no text itself
 };
 
 // The user's language from the values of LC_ALL, LC_MESSAGES and LANG (null when unset): the
