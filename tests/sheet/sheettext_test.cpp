@@ -9,6 +9,7 @@
 #include <random>
 
 #include "catalogue/intsyntax.h"
+#include "codec/cp1251.h"
 #include "properties.h"
 #include "sheet/sheet.h"
 #include "sheet/sheetlogic.h"
@@ -17,21 +18,19 @@ namespace {
 
 // Test texts are UTF-8; the sheet reads Windows-1251: Russian letters, «», dashes, NBSP.
 std::string cp(std::string_view utf8) {
-    std::string out;
+    std::u16string out;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const auto c = static_cast<unsigned char>(utf8[i]);
         if (c < 0x80) {
-            out += static_cast<char>(c);
+            out += static_cast<char16_t>(c);
             continue;
         }
         const std::size_t more = c >= 0xE0 ? 2 : 1;
         unsigned code = c & (more == 1 ? 0x1Fu : 0x0Fu);
         for (std::size_t k = 0; k < more; ++k) code = code << 6 | (utf8[++i] & 0x3Fu);
-        if (code >= 0x410 && code <= 0x44F) out += static_cast<char>(0xC0 + code - 0x410);
-        if (code == 0xA0 || code == 0xAB || code == 0xBB) out += static_cast<char>(code);
-        if (code == 0x2013 || code == 0x2014) out += static_cast<char>(0x96 + code - 0x2013);
+        out += static_cast<char16_t>(code);
     }
-    return out;
+    return utf16tocp1251(out);
 }
 
 // A catalogue of the names given, each "attr price branched name" for a skill, "*name" for
