@@ -101,14 +101,20 @@ Fixed fixcatalogue(const fs::path& path, Language language) {
             break;
     }
     const fs::path backup = freename(path, ".bak");
-    bool copied = false;
     try {
-        copied = fs::copy_file(path, backup);
+        fs::copy_file(path, backup);
+    } catch (const std::exception& error) {
+        return {say(language, Text::NoBackup,
+                    {pathtext(path), pathtext(backup.filename()), failurewords(error, language)}),
+                true};
+    }
+    try {
         replacefile(path, freename(path, ".tmp"), c.bytes);
     } catch (const std::exception& error) {
         std::error_code ignored;
-        if (copied) fs::remove(backup, ignored);
-        return {say(language, Text::NotWritten, {pathtext(path), error.what()}), true};
+        fs::remove(backup, ignored);
+        return {say(language, Text::NotWritten, {pathtext(path), failurewords(error, language)}),
+                true};
     }
     return {say(language, Text::Converted, {pathtext(path), pathtext(backup.filename())}), false};
 }

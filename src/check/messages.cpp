@@ -1,6 +1,8 @@
 #include "messages.h"
 
 #include <array>
+#include <new>
+#include <system_error>
 
 namespace {
 
@@ -102,6 +104,7 @@ constexpr Words kWords[] = {
     {Text::NoFolder, "no such folder, or it cannot be read", "папки нет, или её нельзя прочесть"},
     {Text::NothingChecked, "nothing was checked", "ничего не проверено"},
     {Text::NotChecked, "{}; not checked: {}", "{}; не проверено: {}"},
+    {Text::OutOfMemory, "not enough memory", "не хватило памяти"},
     {Text::NoCodec,
      "the system has no Windows-1251 codec, in which catalogues are written: nothing can be "
      "checked",
@@ -116,6 +119,13 @@ constexpr Words kWords[] = {
      "у «{}» ({}) нет формы в Windows-1251: файл не перекодирован, сначала замените этот "
      "символ"},
     {Text::NotWritten, "{}: not converted: {}", "{}: не перекодирован: {}"},
+    {Text::NoBackup, "{}: not converted, as the original could not be kept as {}: {}",
+     "{}: не перекодирован, так как прежний файл не удалось сохранить как {}: {}"},
+    {Text::NoPermission, "permission denied", "нет прав"},
+    {Text::DiskFull, "the disk is full", "диск заполнен"},
+    {Text::ReadOnlyDisk, "the disk is read-only", "диск только для чтения"},
+    {Text::SystemError, "the system's error {}", "ошибка системы {}"},
+    {Text::Unexpected, "an unexpected failure: \"{}\"", "непредвиденный сбой: «{}»"},
     {Text::Help,
      "Usage: talvira-check [DIR]\n"
      "       talvira-check [--skills FILE] [--feats FILE]\n"
@@ -231,4 +241,17 @@ std::string characters(std::size_t count, Language language) {
         return std::to_string(count) +
                (count % 10 == 1 && count % 100 != 11 ? " символа" : " символов");
     return std::to_string(count) + (count == 1 ? " character" : " characters");
+}
+
+std::string failurewords(const std::exception& error, Language language) {
+    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr)
+        return say(language, Text::OutOfMemory);
+    const auto* system = dynamic_cast<const std::system_error*>(&error);
+    if (system == nullptr) return say(language, Text::Unexpected, {error.what()});
+    const std::error_code code = system->code();
+    if (code == std::errc::permission_denied || code == std::errc::operation_not_permitted)
+        return say(language, Text::NoPermission);
+    if (code == std::errc::no_space_on_device) return say(language, Text::DiskFull);
+    if (code == std::errc::read_only_file_system) return say(language, Text::ReadOnlyDisk);
+    return say(language, Text::SystemError, {std::to_string(code.value())});
 }

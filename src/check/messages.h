@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -49,11 +50,18 @@ enum class Text : std::uint8_t {
     NoFolder,
     NothingChecked,
     NotChecked,
+    OutOfMemory,
     NoCodec,
     Converted,
     NotUtf8,
     NoCp1251Form,
     NotWritten,
+    NoBackup,
+    NoPermission,
+    DiskFull,
+    ReadOnlyDisk,
+    SystemError,
+    Unexpected,
     Help,
     Count,  // how many texts there are; no text itself
 };
@@ -77,3 +85,7 @@ std::string summary(std::size_t errors, std::size_t warnings,
 
 // "1 character", "2 characters" after "a line of only".
 std::string characters(std::size_t count, Language language);
+
+// Why a step failed, from what the standard library threw, in the checker's words: "permission
+// denied", "the disk is full", the system's error number.
+std::string failurewords(const std::exception& error, Language language);

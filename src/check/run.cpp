@@ -46,7 +46,13 @@ void unreadable(const std::filesystem::path& path, const std::string& message, T
 }
 
 void fixone(const std::filesystem::path& path, Language language, Totals& totals, std::FILE* out) {
-    const Fixed fixed = fixcatalogue(path, language);
+    Fixed fixed;
+    try {
+        fixed = fixcatalogue(path, language);
+    } catch (const std::exception& error) {
+        fixed = {say(language, Text::NotWritten, {pathtext(path), failurewords(error, language)}),
+                 true};
+    }
     if (fixed.said.empty()) return;
     writeutf8(out, fixed.said + "\n");
     if (fixed.failed) ++totals.errors;
@@ -70,7 +76,7 @@ void checkone(CatalogueKind kind, const std::filesystem::path& path, Language la
         unreadable(path, terminaltext(error.message()), totals, out, err);
     } catch (const std::exception& error) {
         // Out of memory on a huge file, say: said, not a crash.
-        unreadable(path, error.what(), totals, out, err);
+        unreadable(path, failurewords(error, language), totals, out, err);
     }
 }
 
