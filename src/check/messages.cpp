@@ -104,6 +104,11 @@ constexpr Words kWords[] = {
     {Text::NoFolder, "no such folder, or it cannot be read", "папки нет, или её нельзя прочесть"},
     {Text::NothingChecked, "nothing was checked", "ничего не проверено"},
     {Text::NotChecked, "{}; not checked: {}", "{}; не проверено: {}"},
+    {Text::Folder, "a folder, not a file", "это папка, а не файл"},
+    {Text::NotAFile,
+     "not a file on a disk but a named pipe or a device: not read, as reading it might never end",
+     "не файл на диске, а именованный канал или устройство: не читается, так как чтение могло "
+     "бы не кончиться никогда"},
     {Text::OutOfMemory, "not enough memory", "не хватило памяти"},
     {Text::NoCodec,
      "the system has no Windows-1251 codec, in which catalogues are written: nothing can be "

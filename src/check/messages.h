@@ -50,6 +50,8 @@ enum class Text : std::uint8_t {
     NoFolder,
     NothingChecked,
     NotChecked,
+    Folder,
+    NotAFile,
     OutOfMemory,
     NoCodec,
     Converted,

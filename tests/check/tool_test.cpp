@@ -41,10 +41,13 @@ TEST(Tool, ExitStatusAndWhatStopsTheCheck) {
     TempDir dir;
     dir.write("skills.res", "1100A\r\n");
     dir.write("warned.res", "1100A\r\n1100A\r\n");
+    const std::string special = specialfile(dir.path());
+    const std::string refused =
+        "talvira-check: " + special + ": not a file on a disk but a named pipe or a device";
     const struct {
-        const char* args;
+        std::string args;
         int status;
-        std::string_view begins;
+        std::string begins;
         const char* lang = "";
     } cases[] = {
         {"--skills skills.res", 0, "0 errors, 0 warnings\n"},
@@ -55,7 +58,10 @@ TEST(Tool, ExitStatusAndWhatStopsTheCheck) {
          "feats.res\n"},
         {"--skills nothere.res", 2,
          "talvira-check: nothere.res: File not found\nnothing was checked\n"},
-        {"--feats .", 2, "talvira-check: .: File access denied\nnothing was checked\n"},
+        {"--feats .", 2,
+         "talvira-check: .: File access denied (a folder, not a file)\nnothing was checked\n"},
+        {"--skills " + special, 2, refused},
+        {"--fix --skills " + special, 2, refused},
         {"nothere", 2,
          "talvira-check: nothere: no such folder, or it cannot be read\nnothing was checked\n"},
         {"--colour", 2, "talvira-check: unknown option '--colour'\nTry 'talvira-check --help'"},
