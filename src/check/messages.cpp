@@ -80,15 +80,27 @@ constexpr Words kWords[] = {
      "the file starts with a UTF-8 byte-order mark; catalogues are read as Windows-1251 ({})",
      "файл начинается с метки порядка байтов UTF-8; каталоги читаются в Windows-1251 ({})"},
     {Text::Utf8,
-     "this looks like UTF-8; catalogues are read as Windows-1251, so the names show garbled "
-     "({})",
-     "похоже на UTF-8; каталоги читаются в Windows-1251, и имена выходят искажёнными ({})"},
+     "the file is in UTF-8; catalogues are read as Windows-1251, so the names show garbled ({})",
+     "файл в UTF-8; каталоги читаются в Windows-1251, и имена выходят искажёнными ({})"},
+    {Text::Utf8Line,
+     "this line is in UTF-8, in a file otherwise in Windows-1251, in which catalogues are "
+     "read: its name shows garbled (talvira-check --fix converts the UTF-8 lines alone)",
+     "эта строка в UTF-8, а файл в остальном в Windows-1251, в которой читаются каталоги: её "
+     "имя выходит искажённым (talvira-check --fix перекодирует только строки в UTF-8)"},
+    {Text::Utf16,
+     "the file is in UTF-16, which Notepad calls \"Unicode\", and catalogues are read as "
+     "Windows-1251: {}",
+     "файл в кодировке UTF-16, которую Блокнот называет «Юникод», а каталоги читаются в "
+     "Windows-1251: {}"},
     {Text::AdviceWindows,
      R"(talvira-check --fix converts the file, or Notepad's "Save As" with the encoding "ANSI")",
      "talvira-check --fix перекодирует файл, или в Блокноте «Сохранить как» с кодировкой "
      "«ANSI»"},
     {Text::AdviceDebian, "talvira-check --fix or iconv -f UTF-8 -t WINDOWS-1251 converts the file",
      "файл перекодирует talvira-check --fix или iconv -f UTF-8 -t WINDOWS-1251"},
+    {Text::AdviceDebianUtf16,
+     "talvira-check --fix or iconv -f UTF-16 -t WINDOWS-1251 converts the file",
+     "файл перекодирует talvira-check --fix или iconv -f UTF-16 -t WINDOWS-1251"},
     {Text::LoneCr,
      "a CR that ends no line: it is dropped, and the text on both sides reads as one line",
      "CR, который не завершает строку: он отбрасывается, и текст по обе стороны читается одной "
@@ -115,9 +127,15 @@ constexpr Words kWords[] = {
      "checked",
      "в системе нет кодировки Windows-1251, в которой записаны каталоги: проверить ничего "
      "нельзя"},
-    {Text::Converted, "{}: converted from UTF-8 to Windows-1251; the original is kept as {}",
-     "{}: перекодирован из UTF-8 в Windows-1251; прежний файл сохранён как {}"},
-    {Text::NotUtf8, "{}: not UTF-8, left as it is", "{}: не UTF-8, оставлен как есть"},
+    {Text::Converted, "{}: converted from {} to Windows-1251; the original is kept as {}",
+     "{}: перекодирован из {} в Windows-1251; прежний файл сохранён как {}"},
+    {Text::ConvertedLines,
+     "{}: the lines in UTF-8 ({}) converted to Windows-1251, in which the others were; the "
+     "original is kept as {}",
+     "{}: строки в UTF-8 ({}) перекодированы в Windows-1251, в которой были остальные; "
+     "прежний файл сохранён как {}"},
+    {Text::NotUtf8, "{}: no UTF-8 or UTF-16 in it, left as it is",
+     "{}: в нём нет ни UTF-8, ни UTF-16, оставлен как есть"},
     {Text::NoCp1251Form,
      "\"{}\" ({}) has no Windows-1251 form: the file is not converted, replace the character "
      "first",
@@ -145,8 +163,9 @@ constexpr Words kWords[] = {
      "\n"
      "  --skills FILE  check FILE as a skills.res\n"
      "  --feats FILE   check FILE as a feats.res\n"
-     "  --fix          first convert a catalogue saved as UTF-8 to Windows-1251,\n"
-     "                 keeping the original as FILE.bak\n"
+     "  --fix          first convert a catalogue saved as UTF-8 or UTF-16, or its\n"
+     "                 lines in UTF-8, to Windows-1251, keeping the original as\n"
+     "                 FILE.bak\n"
      "  -h, --help, /? show this help and exit\n"
      "  --version      show the version and exit\n"
      "\n"
@@ -165,8 +184,9 @@ constexpr Words kWords[] = {
      "\n"
      "  --skills ФАЙЛ  проверить ФАЙЛ как skills.res\n"
      "  --feats ФАЙЛ   проверить ФАЙЛ как feats.res\n"
-     "  --fix          сначала перекодировать каталог, сохранённый в UTF-8, в\n"
-     "                 Windows-1251; прежний файл остаётся как ФАЙЛ.bak\n"
+     "  --fix          сначала перекодировать в Windows-1251 каталог, сохранённый\n"
+     "                 в UTF-8 или UTF-16, или его строки в UTF-8; прежний файл\n"
+     "                 остаётся как ФАЙЛ.bak\n"
      "  -h, --help, /? показать эту справку и выйти\n"
      "  --version      показать версию и выйти\n"
      "\n"

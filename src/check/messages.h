@@ -38,8 +38,11 @@ enum class Text : std::uint8_t {
     Control,
     Bom,
     Utf8,
+    Utf8Line,
+    Utf16,
     AdviceWindows,
     AdviceDebian,
+    AdviceDebianUtf16,
     LoneCr,
     NeedsFile,
     UnknownOption,
@@ -55,6 +58,7 @@ enum class Text : std::uint8_t {
     OutOfMemory,
     NoCodec,
     Converted,
+    ConvertedLines,
     NotUtf8,
     NoCp1251Form,
     NotWritten,
@@ -75,8 +79,10 @@ Language languagefrom(const char* lcall, const char* lcmessages, const char* lan
 // The user's language: from the environment on Debian, the user's own on Windows.
 Language userlanguage();
 
-// What a Windows author has at hand to convert a UTF-8 file, and what a Debian one has.
+// What a Windows author has at hand to convert a UTF-8 file, and what a Debian one has; the
+// same for a UTF-16 file.
 Text utf8advice();
+Text utf16advice();
 
 // `text` in `language`, each "{}" in it replaced by the next of `args`.
 std::string say(Language language, Text text, std::initializer_list<std::string_view> args = {});

@@ -71,3 +71,12 @@ std::optional<std::u16string> utf16of(std::string_view bytes) {
     }
     return text;
 }
+
+bool validutf8(std::string_view bytes) {
+    for (std::size_t at = 0; at < bytes.size();) {
+        const auto got = decode(bytes, at);
+        if (!got) return false;
+        at += got->second;
+    }
+    return true;
+}

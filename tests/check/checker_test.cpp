@@ -9,13 +9,14 @@ using namespace std::string_literals;
 
 namespace {
 
-// "LINE:COLUMN: severity: message", one line each.
+// "LINE:COLUMN: severity: message (cause)", one line each.
 std::string found(CatalogueKind kind, std::string_view bytes,
                   Language language = Language::English) {
     std::string text;
     for (const Diagnostic& d : checkbytes(kind, bytes, language).diagnostics) {
         text += std::to_string(d.line) + ":" + std::to_string(d.column) + ": " +
-                severityname(d.severity, language) + ": " + d.message + "\n";
+                severityname(d.severity, language) + ": " + d.message +
+                (d.cause.empty() ? "" : " (" + d.cause + ")") + "\n";
     }
     return text;
 }
@@ -119,17 +120,40 @@ TEST(Checker, ColumnsCountTheFilesBytesWhereCrsAreDropped) {
         EXPECT_EQ(c.expected, found(CatalogueKind::Skills, c.bytes)) << c.what;
 }
 
-TEST(Checker, Utf8IsToldOncePerFileAndWindows1251TextIsNot) {
-    // "Атлетика" and "Бег" in UTF-8. "Сёмга" in Windows-1251 begins D1 B8, which is "ё" in
-    // UTF-8, but goes on with bytes that are no UTF-8.
+TEST(Checker, TheFilesEncodingIsToldOnceAndUtf8LinesEach) {
+    // "Атлетика" and "Рысь" in UTF-8: "Р" is D0 A0, not a non-breaking space. "Сёмга" in
+    // Windows-1251 begins D1 B8, which is "Ѹ" in UTF-8, but goes on with bytes that are no UTF-8.
+    // "1100A" in UTF-16 with each byte order's mark, which is the first byte read.
+    std::string utf16le = "\xFF\xFE";
+    std::string utf16be = "\xFE\xFF";
+    for (const char c : std::string_view("1100A")) {
+        utf16le += {c, '\0'};
+        utf16be += {'\0', c};
+    }
+    const std::string utf16 =
+        " is not a valid integer value (the file is in UTF-16, which Notepad "
+        "calls \"Unicode\", and catalogues are read as Windows-1251: " +
+        say(Language::English, utf16advice()) + ")\n";
     const Case cases[] = {
         {"UTF-8 names",
-         "1100\xD0\x90\xD1\x82\xD0\xBB\xD0\xB5\xD1\x82\xD0\xB8\xD0\xBA\xD0\xB0\n1100\xD0\x91\xD0"
-         "\xB5\xD0\xB3\n",
-         "1:5: warning: this looks like UTF-8; catalogues are read as Windows-1251, so the names "
+         "1100\xD0\x90\xD1\x82\xD0\xBB\xD0\xB5\xD1\x82\xD0\xB8\xD0\xBA\xD0\xB0\n1100\xD0\xA0\xD1"
+         "\x8B\xD1\x81\xD1\x8C\n",
+         "1:5: warning: the file is in UTF-8; catalogues are read as Windows-1251, so the names "
          "show garbled" +
              kAdvice},
         {"Windows-1251", "1100\xD1\xB8\xEC\xE3\xE0\n1100\xC0\xF2\xEB\xE5\xF2\xE8\xEA\xE0\n", ""},
+        {"lines in UTF-8, one without Russian letters; a real non-breaking space in another",
+         "1100a\xA0z\n1100\xD0\xA0\xD1\x8B\xD1\x81\xD1\x8C\n1100\xD1\xB8\xEC\xE3\xE0\n1100\xC2\xAB"
+         "A\xC2\xBB\n",
+         "1:6: warning: a non-breaking space in the name: it looks like a blank, but the name "
+         "typed with a blank does not match\n2:5: warning: this line is in UTF-8, in a file "
+         "otherwise in Windows-1251, in which catalogues are read: its name shows garbled "
+         "(talvira-check --fix converts the UTF-8 lines alone)\n4:5: warning: this line is in "
+         "UTF-8, in a file otherwise in Windows-1251, in which catalogues are read: its name "
+         "shows garbled (talvira-check --fix converts the UTF-8 lines alone)\n"},
+        {"UTF-16: its first byte fails, and nothing else is said", utf16le,
+         "1:1: error: '\xFF'" + utf16},
+        {"UTF-16, big end first", utf16be, "1:1: error: '\xFE'" + utf16},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.expected, found(CatalogueKind::Skills, c.bytes)) << c.what;

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "check/pathtext.h"
+#include "codec/cp1251.h"
 #include "runtool.h"
 #include "tempdir.h"
 
@@ -94,6 +95,16 @@ TEST(Tool, FixTurnsUtf8IntoTheWindows1251FileAndKeepsTheOriginal) {
     const std::string cp1251 = "1100\xC1\xE5\xE3 \xB8\r\n2100A\n";  // "Бег ё"
     const std::string utf8 = "1100\xD0\x91\xD0\xB5\xD0\xB3 \xD1\x91\r\n2100A\n";
     const std::string unencodable = utf8 + "1100a\xF0\x9F\x98\x80\r\n";  // "a😀"
+    const std::string oneline = "1100\xC1\xE5\xE3 \xB8\r\n2100\xD0\x91\r\n";
+    const std::u16string text = cp1251toutf16(cp1251);
+    std::string utf16le = "\xFF\xFE";
+    std::string utf16be = "\xFE\xFF";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        utf16le += {low, high};
+        utf16be += {high, low};
+    }
     const struct {
         const char* what;
         std::string before;
@@ -112,12 +123,23 @@ TEST(Tool, FixTurnsUtf8IntoTheWindows1251FileAndKeepsTheOriginal) {
          "skills.res: converted from UTF-8 to Windows-1251; "
          "the original is kept as skills.res.bak2\n",
          cp1251, "skills.res.bak2"},
+        {"UTF-16, little end first", utf16le, 0,
+         "skills.res: converted from UTF-16 to Windows-1251; the original is kept as "
+         "skills.res.bak\n0 errors, 0 warnings\n",
+         cp1251, "skills.res.bak"},
+        {"UTF-16, big end first", utf16be, 0, "skills.res: converted from UTF-16", cp1251,
+         "skills.res.bak"},
+        {"one line in UTF-8", oneline, 0,
+         "skills.res: the lines in UTF-8 (2) converted to Windows-1251, in which the others "
+         "were; the original is kept as skills.res.bak\n0 errors, 0 warnings\n",
+         "1100\xC1\xE5\xE3 \xB8\r\n2100\xC1\r\n", "skills.res.bak"},
         {"Windows-1251 already", cp1251, 0,
-         "skills.res: not UTF-8, left as it is\n0 errors, 0 warnings\n", cp1251, nullptr},
+         "skills.res: no UTF-8 or UTF-16 in it, left as it is\n0 errors, 0 warnings\n", cp1251,
+         nullptr},
         {"a character without a Windows-1251 form", unencodable, 1,
          "skills.res:3:6: error: \"\xF0\x9F\x98\x80\" (U+1F600) has no Windows-1251 form: the "
-         "file is not converted, replace the character first\nskills.res:1:5: warning: this "
-         "looks like UTF-8",
+         "file is not converted, replace the character first\nskills.res:1:5: warning: the "
+         "file is in UTF-8",
          unencodable, nullptr},
     };
     for (const auto& c : cases) {
