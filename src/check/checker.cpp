@@ -5,6 +5,7 @@
 
 #include "bytescan.h"
 #include "catalogue/readers.h"
+#include "causes.h"
 #include "encoding.h"
 #include "entrychecks.h"
 #include "lineindex.h"
@@ -183,6 +184,7 @@ void check(CatalogueKind kind, FileBytes bytes, Language language, CheckedFile& 
         Diagnostic d = resolve(f, place().atread(f.at));
         // A non-breaking space is a byte of Windows-1251; in UTF-8 that byte is part of a letter.
         if (f.problem == Problem::Nbsp && encoding.onutf8line(out.text, d.offset)) continue;
+        if (f.problem == Problem::Failure) d.cause = likelycause(kind, read, f.at, language);
         if (f.problem == Problem::SameName)
             d.message = repeatmessage(kind, place().atread(f.first).line, language);
         all.push_back(std::move(d));

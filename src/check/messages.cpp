@@ -59,6 +59,16 @@ constexpr Words kWords[] = {
     {Text::SkillKeptBlank,
      "; it keeps this line's entry, which the dialog shows as a blank line under attribute {}",
      "; запись этой строки она сохраняет, и диалог показывает её пустой строкой под атрибутом {}"},
+    {Text::DashForMinus, "a dash stands where a minus \"-\" is meant",
+     "здесь тире вместо минуса «-»"},
+    {Text::OnePrice, "only one price before the name: a feature has three, for ТЛ1, ТЛ2 and ТЛ1М",
+     "перед именем только одна цена: у особенности их три, для ТЛ1, ТЛ2 и ТЛ1М"},
+    {Text::TwoPrices, "only two prices before the name: a feature has three, for ТЛ1, ТЛ2 and ТЛ1М",
+     "перед именем только две цены: у особенности их три, для ТЛ1, ТЛ2 и ТЛ1М"},
+    {Text::SkillCodes,
+     "the line ends before its four digits: attribute, unit price, branched and special flag",
+     "строка кончается раньше своих четырёх цифр: атрибута, цены единицы, признаков "
+     "разветвлённости и специального"},
     {Text::Tab,
      "a tab inside the name, where a blank was surely meant: the dialog and the copied sheet "
      "show it as a wide gap",

@@ -49,8 +49,9 @@ TEST(Checker, SkillErrorsAreTheReadersOwnAtTheFailingCharacter) {
          "1:4: error: '+' is not a valid integer value\n1:4: "s + kSkillStop + kSkillKept +
              "under attribute 1 as \" (сложный)\"\n"},
         {"short line: the missing character, just past the end", "123\r\n",
-         "1:4: error: '' is not a valid integer value\n1:4: "s + kSkillStop + kSkillKept +
-             "under attribute 1 as \" (сложный)\"\n"},
+         "1:4: error: '' is not a valid integer value (the line ends before its four digits: "
+         "attribute, unit price, branched and special flag)\n1:4: "s +
+             kSkillStop + kSkillKept + "under attribute 1 as \" (сложный)\"\n"},
         {"every bad line, the note on the first only", "1100A\n1 00B\n2100C\n\t100D\n",
          "2:2: error: ' ' is not a valid integer value\n2:2: "s + kSkillStop + kSkillKept +
              "as a blank line under attribute 1\n"
@@ -171,11 +172,21 @@ TEST(Checker, FeatErrorsAtTheFirstBadNumberAndReadingGoesOn) {
         {"two bad lines: the entry of the first is kept", "x 2 3 A\n1 2 3 B\n1 y 3 C\n",
          "1:1: error: Invalid numeric input\n1:1: "s + kFeatStop + kFeatKept +
              "\"A (0/0/0)\"\n3:3: error: Invalid numeric input\n"},
+        {"a dash for a minus",
+         "5 \x96"
+         "10 5 A\n",
+         "1:3: error: Invalid numeric input (a dash stands where a minus \"-\" is meant)\n1:3: "s +
+             kFeatStop + kFeatKept + "\"A (5/0/0)\"\n"},
+        {"a price missing", "5 -10 Name\n",
+         "1:7: error: Invalid numeric input (only two prices before the name: a feature has "
+         "three, for ТЛ1, ТЛ2 and ТЛ1М)\n1:7: "s +
+             kFeatStop + kFeatKept + "\" (5/-10/0)\"\n"},
         {"the kept entry's name in the dialog's letters",
          "15 20 \xC1\xFB\xF1\xF2\xF0\xE0\xFF "
          "\xF0\xE5\xE0\xEA\xF6\xE8\xFF\n",
-         "1:7: error: Invalid numeric input\n1:7: "s + kFeatStop + kFeatKept +
-             "\"реакция (15/20/0)\"\n"},
+         "1:7: error: Invalid numeric input (only two prices before the name: a feature has "
+         "three, for ТЛ1, ТЛ2 and ТЛ1М)\n1:7: "s +
+             kFeatStop + kFeatKept + "\"реакция (15/20/0)\"\n"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.expected, found(CatalogueKind::Feats, c.bytes)) << c.what;
@@ -218,6 +229,12 @@ TEST(Checker, FeatWarnings) {
 
 TEST(Checker, RussianReadersGetRussianWordsAndTheProgramsOwnMessages) {
     const std::pair<CatalogueKind, Case> cases[] = {
+        {CatalogueKind::Feats,
+         {"a cause after the program's message", "1 A\n",
+          "1:3: ошибка: Invalid numeric input (перед именем только одна цена: у особенности их "
+          "три, для ТЛ1, ТЛ2 и ТЛ1М)\n1:3: замечание: talvira прекращает загрузку на первой "
+          "ошибке, здесь: дальнейшие особенности не читаются; запись этой строки она "
+          "сохраняет, и диалог показывает её как « (1/0/0)»\n"}},
         {CatalogueKind::Skills,
          {"an error and its note", "1x00A\n",
           "1:2: ошибка: 'x' is not a valid integer value\n1:2: замечание: talvira прекращает "
