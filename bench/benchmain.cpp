@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "checkbench.h"
+#include "codecbench.h"
 #include "dialogbench.h"
 #include "loadbench.h"
 #include "sheettextbench.h"
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     registerloadbenchmarks(options.datadir, options.catalogues);
     registercheckbenchmarks(options.datadir, options.catalogues);
+    registercodecbenchmarks();
     registerskillcountbenchmarks();
     registersheettextbenchmarks();
     registerdialogbenchmarks();

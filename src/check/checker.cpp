@@ -5,6 +5,8 @@
 
 #include "bytescan.h"
 #include "catalogue/readers.h"
+#include "causes.h"
+#include "encoding.h"
 #include "entrychecks.h"
 #include "lineindex.h"
 #include "pick/picklines.h"
@@ -117,6 +119,7 @@ std::vector<Diagnostic> arrange(std::vector<Diagnostic> all, const std::string& 
             note.severity = Severity::Note;
             note.problem = Problem::StopsHere;
             note.message = stop;
+            note.cause.clear();
             out.push_back(std::move(note));
         }
         group = next;
@@ -137,6 +140,19 @@ void readentries(CatalogueKind kind, FileBytes bytes, EntryChecks& entries, Cata
     });
 }
 
+// A UTF-16 file fails at its first byte, which is no digit: that error, and why, is all
+// there is to say; the rest is its bytes read as Windows-1251.
+Diagnostic utf16diagnostic(const std::vector<Finding>& findings, const Positions& place,
+                           Language language) {
+    const std::string why = say(language, Text::Utf16, {say(language, utf16advice())});
+    const auto failure = std::ranges::find(findings, Problem::Failure, &Finding::problem);
+    if (failure == findings.end()) return resolve({0, Problem::Utf16, why}, place.atstored(0));
+    Diagnostic d = resolve(*failure, place.atread(failure->at));
+    d.problem = Problem::Utf16;
+    d.cause = why;
+    return d;
+}
+
 void check(CatalogueKind kind, FileBytes bytes, Language language, CheckedFile& out) {
     const std::string_view read(bytes.data.get(), bytes.size);
     EntryChecks entries(read, bytes.lines + 1, language);
@@ -147,12 +163,17 @@ void check(CatalogueKind kind, FileBytes bytes, Language language, CheckedFile& 
         if (!positions) positions.emplace(out.text, read);
         return *positions;
     };
+    const Encoding encoding = encodingof(out.text);
+    if (encoding.utf16()) {
+        out.diagnostics = {utf16diagnostic(entries.findings(), place(), language)};
+        return;
+    }
     // The byte checks stop where the reader stopped.
     const bool whole = entries.end() == read.size();
     const std::size_t stop = whole ? out.text.size() : place().atread(entries.end()).offset;
     const std::string_view text = out.text.substr(0, stop);
     std::vector<Finding> stored;
-    findutf8(text, language, stored);
+    findutf8(text, encoding, language, stored);
     if (read.size() != out.text.size()) findlonecrs(text, language, stored);
     if (stored.empty() && entries.findings().empty()) return;
 
@@ -160,9 +181,13 @@ void check(CatalogueKind kind, FileBytes bytes, Language language, CheckedFile& 
     all.reserve(stored.size() + entries.findings().size());
     for (const Finding& f : stored) all.push_back(resolve(f, place().atstored(f.at)));
     for (const Finding& f : entries.findings()) {
-        all.push_back(resolve(f, place().atread(f.at)));
+        Diagnostic d = resolve(f, place().atread(f.at));
+        // A non-breaking space is a byte of Windows-1251; in UTF-8 that byte is part of a letter.
+        if (f.problem == Problem::Nbsp && encoding.onutf8line(out.text, d.offset)) continue;
+        if (f.problem == Problem::Failure) d.cause = likelycause(kind, read, f.at, language);
         if (f.problem == Problem::SameName)
-            all.back().message = repeatmessage(kind, place().atread(f.first).line, language);
+            d.message = repeatmessage(kind, place().atread(f.first).line, language);
+        all.push_back(std::move(d));
     }
     out.diagnostics =
         arrange(std::move(all), stopnote(kind, out.catalogue, entries.firstfailed(), language));

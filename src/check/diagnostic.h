@@ -11,6 +11,7 @@ enum class Problem : std::uint8_t {
     Failure,  // an error: the program stops loading here
     StopsHere,
     Utf8,
+    Utf16,  // said as the file's one error
     Attribute,
     Price,
     Flag,
@@ -36,6 +37,7 @@ struct Diagnostic {
     Severity severity = Severity::Warning;
     Problem problem = Problem::Failure;
     std::string message;
+    std::string cause;  // UTF-8: why an error's program message most likely came, or empty
 };
 
 // Found at a byte of the stored file or of the bytes given to the reader, before lines and

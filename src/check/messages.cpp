@@ -1,6 +1,8 @@
 #include "messages.h"
 
 #include <array>
+#include <new>
+#include <system_error>
 
 namespace {
 
@@ -57,6 +59,16 @@ constexpr Words kWords[] = {
     {Text::SkillKeptBlank,
      "; it keeps this line's entry, which the dialog shows as a blank line under attribute {}",
      "; запись этой строки она сохраняет, и диалог показывает её пустой строкой под атрибутом {}"},
+    {Text::DashForMinus, "a dash stands where a minus \"-\" is meant",
+     "здесь тире вместо минуса «-»"},
+    {Text::OnePrice, "only one price before the name: a feature has three, for ТЛ1, ТЛ2 and ТЛ1М",
+     "перед именем только одна цена: у особенности их три, для ТЛ1, ТЛ2 и ТЛ1М"},
+    {Text::TwoPrices, "only two prices before the name: a feature has three, for ТЛ1, ТЛ2 and ТЛ1М",
+     "перед именем только две цены: у особенности их три, для ТЛ1, ТЛ2 и ТЛ1М"},
+    {Text::SkillCodes,
+     "the line ends before its four digits: attribute, unit price, branched and special flag",
+     "строка кончается раньше своих четырёх цифр: атрибута, цены единицы, признаков "
+     "разветвлённости и специального"},
     {Text::Tab,
      "a tab inside the name, where a blank was surely meant: the dialog and the copied sheet "
      "show it as a wide gap",
@@ -78,15 +90,27 @@ constexpr Words kWords[] = {
      "the file starts with a UTF-8 byte-order mark; catalogues are read as Windows-1251 ({})",
      "файл начинается с метки порядка байтов UTF-8; каталоги читаются в Windows-1251 ({})"},
     {Text::Utf8,
-     "this looks like UTF-8; catalogues are read as Windows-1251, so the names show garbled "
-     "({})",
-     "похоже на UTF-8; каталоги читаются в Windows-1251, и имена выходят искажёнными ({})"},
+     "the file is in UTF-8; catalogues are read as Windows-1251, so the names show garbled ({})",
+     "файл в UTF-8; каталоги читаются в Windows-1251, и имена выходят искажёнными ({})"},
+    {Text::Utf8Line,
+     "this line is in UTF-8, in a file otherwise in Windows-1251, in which catalogues are "
+     "read: its name shows garbled (talvira-check --fix converts the UTF-8 lines alone)",
+     "эта строка в UTF-8, а файл в остальном в Windows-1251, в которой читаются каталоги: её "
+     "имя выходит искажённым (talvira-check --fix перекодирует только строки в UTF-8)"},
+    {Text::Utf16,
+     "the file is in UTF-16, which Notepad calls \"Unicode\", and catalogues are read as "
+     "Windows-1251: {}",
+     "файл в кодировке UTF-16, которую Блокнот называет «Юникод», а каталоги читаются в "
+     "Windows-1251: {}"},
     {Text::AdviceWindows,
      R"(talvira-check --fix converts the file, or Notepad's "Save As" with the encoding "ANSI")",
      "talvira-check --fix перекодирует файл, или в Блокноте «Сохранить как» с кодировкой "
      "«ANSI»"},
     {Text::AdviceDebian, "talvira-check --fix or iconv -f UTF-8 -t WINDOWS-1251 converts the file",
      "файл перекодирует talvira-check --fix или iconv -f UTF-8 -t WINDOWS-1251"},
+    {Text::AdviceDebianUtf16,
+     "talvira-check --fix or iconv -f UTF-16 -t WINDOWS-1251 converts the file",
+     "файл перекодирует talvira-check --fix или iconv -f UTF-16 -t WINDOWS-1251"},
     {Text::LoneCr,
      "a CR that ends no line: it is dropped, and the text on both sides reads as one line",
      "CR, который не завершает строку: он отбрасывается, и текст по обе стороны читается одной "
@@ -102,20 +126,39 @@ constexpr Words kWords[] = {
     {Text::NoFolder, "no such folder, or it cannot be read", "папки нет, или её нельзя прочесть"},
     {Text::NothingChecked, "nothing was checked", "ничего не проверено"},
     {Text::NotChecked, "{}; not checked: {}", "{}; не проверено: {}"},
+    {Text::Folder, "a folder, not a file", "это папка, а не файл"},
+    {Text::NotAFile,
+     "not a file on a disk but a named pipe or a device: not read, as reading it might never end",
+     "не файл на диске, а именованный канал или устройство: не читается, так как чтение могло "
+     "бы не кончиться никогда"},
+    {Text::OutOfMemory, "not enough memory", "не хватило памяти"},
     {Text::NoCodec,
      "the system has no Windows-1251 codec, in which catalogues are written: nothing can be "
      "checked",
      "в системе нет кодировки Windows-1251, в которой записаны каталоги: проверить ничего "
      "нельзя"},
-    {Text::Converted, "{}: converted from UTF-8 to Windows-1251; the original is kept as {}",
-     "{}: перекодирован из UTF-8 в Windows-1251; прежний файл сохранён как {}"},
-    {Text::NotUtf8, "{}: not UTF-8, left as it is", "{}: не UTF-8, оставлен как есть"},
+    {Text::Converted, "{}: converted from {} to Windows-1251; the original is kept as {}",
+     "{}: перекодирован из {} в Windows-1251; прежний файл сохранён как {}"},
+    {Text::ConvertedLines,
+     "{}: the lines in UTF-8 ({}) converted to Windows-1251, in which the others were; the "
+     "original is kept as {}",
+     "{}: строки в UTF-8 ({}) перекодированы в Windows-1251, в которой были остальные; "
+     "прежний файл сохранён как {}"},
+    {Text::NotUtf8, "{}: no UTF-8 or UTF-16 in it, left as it is",
+     "{}: в нём нет ни UTF-8, ни UTF-16, оставлен как есть"},
     {Text::NoCp1251Form,
      "\"{}\" ({}) has no Windows-1251 form: the file is not converted, replace the character "
      "first",
      "у «{}» ({}) нет формы в Windows-1251: файл не перекодирован, сначала замените этот "
      "символ"},
     {Text::NotWritten, "{}: not converted: {}", "{}: не перекодирован: {}"},
+    {Text::NoBackup, "{}: not converted, as the original could not be kept as {}: {}",
+     "{}: не перекодирован, так как прежний файл не удалось сохранить как {}: {}"},
+    {Text::NoPermission, "permission denied", "нет прав"},
+    {Text::DiskFull, "the disk is full", "диск заполнен"},
+    {Text::ReadOnlyDisk, "the disk is read-only", "диск только для чтения"},
+    {Text::SystemError, "the system's error {}", "ошибка системы {}"},
+    {Text::Unexpected, "an unexpected failure: \"{}\"", "непредвиденный сбой: «{}»"},
     {Text::Help,
      "Usage: talvira-check [DIR]\n"
      "       talvira-check [--skills FILE] [--feats FILE]\n"
@@ -130,8 +173,9 @@ constexpr Words kWords[] = {
      "\n"
      "  --skills FILE  check FILE as a skills.res\n"
      "  --feats FILE   check FILE as a feats.res\n"
-     "  --fix          first convert a catalogue saved as UTF-8 to Windows-1251,\n"
-     "                 keeping the original as FILE.bak\n"
+     "  --fix          first convert a catalogue saved as UTF-8 or UTF-16, or its\n"
+     "                 lines in UTF-8, to Windows-1251, keeping the original as\n"
+     "                 FILE.bak\n"
      "  -h, --help, /? show this help and exit\n"
      "  --version      show the version and exit\n"
      "\n"
@@ -150,8 +194,9 @@ constexpr Words kWords[] = {
      "\n"
      "  --skills ФАЙЛ  проверить ФАЙЛ как skills.res\n"
      "  --feats ФАЙЛ   проверить ФАЙЛ как feats.res\n"
-     "  --fix          сначала перекодировать каталог, сохранённый в UTF-8, в\n"
-     "                 Windows-1251; прежний файл остаётся как ФАЙЛ.bak\n"
+     "  --fix          сначала перекодировать в Windows-1251 каталог, сохранённый\n"
+     "                 в UTF-8 или UTF-16, или его строки в UTF-8; прежний файл\n"
+     "                 остаётся как ФАЙЛ.bak\n"
      "  -h, --help, /? показать эту справку и выйти\n"
      "  --version      показать версию и выйти\n"
      "\n"
@@ -159,12 +204,17 @@ constexpr Words kWords[] = {
      "ошибка, 2 — файл нельзя прочесть или параметры заданы неверно.\n"},
 };
 
-const Words& words(Text text) {
-    for (const Words& w : kWords) {
-        if (w.text == text) return w;
+// Each text has its words, at its own place: a text added without them does not compile.
+constexpr bool everytextinorder() {
+    if (std::size(kWords) != static_cast<std::size_t>(Text::Count)) return false;
+    for (std::size_t i = 0; i < std::size(kWords); ++i) {
+        if (kWords[i].text != static_cast<Text>(i)) return false;
     }
-    return kWords[0];
+    return true;
 }
+static_assert(everytextinorder(), "kWords lists every Text once, in the order of the enum");
+
+const Words& words(Text text) { return kWords[static_cast<std::size_t>(text)]; }
 
 bool russian(const char* value) {
     const std::string_view name = value;
@@ -226,4 +276,17 @@ std::string characters(std::size_t count, Language language) {
         return std::to_string(count) +
                (count % 10 == 1 && count % 100 != 11 ? " символа" : " символов");
     return std::to_string(count) + (count == 1 ? " character" : " characters");
+}
+
+std::string failurewords(const std::exception& error, Language language) {
+    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr)
+        return say(language, Text::OutOfMemory);
+    const auto* system = dynamic_cast<const std::system_error*>(&error);
+    if (system == nullptr) return say(language, Text::Unexpected, {error.what()});
+    const std::error_code code = system->code();
+    if (code == std::errc::permission_denied || code == std::errc::operation_not_permitted)
+        return say(language, Text::NoPermission);
+    if (code == std::errc::no_space_on_device) return say(language, Text::DiskFull);
+    if (code == std::errc::read_only_file_system) return say(language, Text::ReadOnlyDisk);
+    return say(language, Text::SystemError, {std::to_string(code.value())});
 }

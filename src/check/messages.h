@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -31,14 +32,21 @@ enum class Text : std::uint8_t {
     FeatKept,
     SkillKept,
     SkillKeptBlank,
+    DashForMinus,
+    OnePrice,
+    TwoPrices,
+    SkillCodes,
     Tab,
     TrailingBlanks,
     Nbsp,
     Control,
     Bom,
     Utf8,
+    Utf8Line,
+    Utf16,
     AdviceWindows,
     AdviceDebian,
+    AdviceDebianUtf16,
     LoneCr,
     NeedsFile,
     UnknownOption,
@@ -49,12 +57,23 @@ enum class Text : std::uint8_t {
     NoFolder,
     NothingChecked,
     NotChecked,
+    Folder,
+    NotAFile,
+    OutOfMemory,
     NoCodec,
     Converted,
+    ConvertedLines,
     NotUtf8,
     NoCp1251Form,
     NotWritten,
+    NoBackup,
+    NoPermission,
+    DiskFull,
+    ReadOnlyDisk,
+    SystemError,
+    Unexpected,
     Help,
+    Count,  // how many texts there are; no text itself
 };
 
 // The user's language from the values of LC_ALL, LC_MESSAGES and LANG (null when unset): the
@@ -64,8 +83,10 @@ Language languagefrom(const char* lcall, const char* lcmessages, const char* lan
 // The user's language: from the environment on Debian, the user's own on Windows.
 Language userlanguage();
 
-// What a Windows author has at hand to convert a UTF-8 file, and what a Debian one has.
+// What a Windows author has at hand to convert a UTF-8 file, and what a Debian one has; the
+// same for a UTF-16 file.
 Text utf8advice();
+Text utf16advice();
 
 // `text` in `language`, each "{}" in it replaced by the next of `args`.
 std::string say(Language language, Text text, std::initializer_list<std::string_view> args = {});
@@ -76,3 +97,7 @@ std::string summary(std::size_t errors, std::size_t warnings,
 
 // "1 character", "2 characters" after "a line of only".
 std::string characters(std::size_t count, Language language);
+
+// Why a step failed, from what the standard library threw, in the checker's words: "permission
+// denied", "the disk is full", the system's error number.
+std::string failurewords(const std::exception& error, Language language);

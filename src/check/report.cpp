@@ -60,7 +60,10 @@ void appendreport(std::string_view path, std::string_view text,
         out += ": ";
         // An error quotes the program's message, which may hold bytes of the file.
         out += d.severity == Severity::Error ? terminaltext(d.message) : d.message;
+        if (!d.cause.empty()) out += " (" + d.cause + ")";
         out += '\n';
-        if (d.severity != Severity::Note) appendexcerpt(text, d, out);
+        // A UTF-16 line read as Windows-1251 is no text to show.
+        if (d.severity != Severity::Note && d.problem != Problem::Utf16)
+            appendexcerpt(text, d, out);
     }
 }

@@ -7,6 +7,7 @@
 #include "checker.h"
 #include "codec/cp1251.h"
 #include "consoleout.h"
+#include "filekind.h"
 #include "fix.h"
 #include "options.h"
 #include "pathtext.h"
@@ -46,13 +47,19 @@ void unreadable(const std::filesystem::path& path, const std::string& message, T
 }
 
 void fixone(const std::filesystem::path& path, Language language, Totals& totals, std::FILE* out) {
-    const Fixed fixed = fixcatalogue(path, language);
+    Fixed fixed;
+    try {
+        fixed = fixcatalogue(path, language);
+    } catch (const std::exception& error) {
+        fixed = {say(language, Text::NotWritten, {pathtext(path), failurewords(error, language)}),
+                 true};
+    }
     if (fixed.said.empty()) return;
     writeutf8(out, fixed.said + "\n");
     if (fixed.failed) ++totals.errors;
 }
 
-void checkone(CatalogueKind kind, const std::filesystem::path& path, Language language,
+void checkone(CatalogueKind kind, const std::filesystem::path& path, bool folder, Language language,
               Totals& totals, std::FILE* out, std::FILE* err) {
     try {
         const CheckedFile checked = checkfile(kind, path, language);
@@ -67,10 +74,12 @@ void checkone(CatalogueKind kind, const std::filesystem::path& path, Language la
         totals.errors += errorcount(checked.diagnostics);
         totals.warnings += warningcount(checked.diagnostics);
     } catch (const AppError& error) {
-        unreadable(path, terminaltext(error.message()), totals, out, err);
+        // The program's message; a folder it only calls a file it cannot access.
+        const std::string why = folder ? " (" + say(language, Text::Folder) + ")" : "";
+        unreadable(path, terminaltext(error.message()) + why, totals, out, err);
     } catch (const std::exception& error) {
         // Out of memory on a huge file, say: said, not a crash.
-        unreadable(path, error.what(), totals, out, err);
+        unreadable(path, failurewords(error, language), totals, out, err);
     }
 }
 
@@ -118,8 +127,13 @@ int runcheck(std::span<const std::string_view> args, Language language, std::FIL
         {CatalogueKind::Skills, options.skills}, {CatalogueKind::Feats, options.feats}};
     for (const auto& [kind, path] : files) {
         if (!path) continue;
+        const FileKind what = filekind(*path);
+        if (what == FileKind::Special) {
+            unreadable(*path, say(language, Text::NotAFile), totals, out, err);
+            continue;
+        }
         if (options.fix) fixone(*path, language, totals, out);
-        checkone(kind, *path, language, totals, out, err);
+        checkone(kind, *path, what == FileKind::Folder, language, totals, out, err);
     }
     writeutf8(out, summaryline(totals, language) + "\n");
     if (totals.trouble) return kTrouble;

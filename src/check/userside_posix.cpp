@@ -7,3 +7,5 @@ Language userlanguage() {
 }
 
 Text utf8advice() { return Text::AdviceDebian; }
+
+Text utf16advice() { return Text::AdviceDebianUtf16; }

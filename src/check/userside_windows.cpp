@@ -8,3 +8,5 @@ Language userlanguage() {
 }
 
 Text utf8advice() { return Text::AdviceWindows; }
+
+Text utf16advice() { return Text::AdviceWindows; }

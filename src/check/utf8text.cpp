@@ -1,9 +1,8 @@
 #include "utf8text.h"
 
-namespace {
+#include "codec/surrogates.h"
 
-bool high(char32_t unit) { return unit >= 0xD800 && unit < 0xDC00; }
-bool low(char32_t unit) { return unit >= 0xDC00 && unit < 0xE000; }
+namespace {
 
 void appendcode(char32_t code, std::string& out) {
     if (code < 0x80) {
@@ -36,7 +35,8 @@ std::optional<std::pair<char32_t, std::size_t>> decode(std::string_view bytes, s
         code = (code << 6) | (next & 0x3F);
     }
     constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < kLeast[length] || code > 0x10FFFF || high(code) || low(code)) return std::nullopt;
+    if (code < kLeast[length] || code > 0x10FFFF || highsurrogate(code) || lowsurrogate(code))
+        return std::nullopt;
     return std::pair(code, length);
 }
 
@@ -44,10 +44,10 @@ std::optional<std::pair<char32_t, std::size_t>> decode(std::string_view bytes, s
 
 void appendutf8(std::u16string_view text, std::string& out) {
     for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t code = text[i];
-        if (high(code) && i + 1 < text.size() && low(text[i + 1])) {
-            code = 0x10000 + ((code - 0xD800) << 10) + (text[++i] - 0xDC00);
-        } else if (high(code) || low(code)) {
+        char32_t code = codepointat(text, i);
+        if (code > 0xFFFF) {
+            ++i;
+        } else if (highsurrogate(code) || lowsurrogate(code)) {
             code = U'?';
         }
         appendcode(code, out);
@@ -70,4 +70,13 @@ std::optional<std::u16string> utf16of(std::string_view bytes) {
         at += length;
     }
     return text;
+}
+
+bool validutf8(std::string_view bytes) {
+    for (std::size_t at = 0; at < bytes.size();) {
+        const auto got = decode(bytes, at);
+        if (!got) return false;
+        at += got->second;
+    }
+    return true;
 }

@@ -11,3 +11,6 @@ void appendutf8(std::u16string_view text, std::string& out);
 
 // Nothing when `bytes` are not valid UTF-8.
 std::optional<std::u16string> utf16of(std::string_view bytes);
+
+// Valid UTF-8: no overlong form, no surrogate, nothing beyond U+10FFFF.
+bool validutf8(std::string_view bytes);

@@ -9,13 +9,14 @@ using namespace std::string_literals;
 
 namespace {
 
-// "LINE:COLUMN: severity: message", one line each.
+// "LINE:COLUMN: severity: message (cause)", one line each.
 std::string found(CatalogueKind kind, std::string_view bytes,
                   Language language = Language::English) {
     std::string text;
     for (const Diagnostic& d : checkbytes(kind, bytes, language).diagnostics) {
         text += std::to_string(d.line) + ":" + std::to_string(d.column) + ": " +
-                severityname(d.severity, language) + ": " + d.message + "\n";
+                severityname(d.severity, language) + ": " + d.message +
+                (d.cause.empty() ? "" : " (" + d.cause + ")") + "\n";
     }
     return text;
 }
@@ -48,8 +49,9 @@ TEST(Checker, SkillErrorsAreTheReadersOwnAtTheFailingCharacter) {
          "1:4: error: '+' is not a valid integer value\n1:4: "s + kSkillStop + kSkillKept +
              "under attribute 1 as \" (сложный)\"\n"},
         {"short line: the missing character, just past the end", "123\r\n",
-         "1:4: error: '' is not a valid integer value\n1:4: "s + kSkillStop + kSkillKept +
-             "under attribute 1 as \" (сложный)\"\n"},
+         "1:4: error: '' is not a valid integer value (the line ends before its four digits: "
+         "attribute, unit price, branched and special flag)\n1:4: "s +
+             kSkillStop + kSkillKept + "under attribute 1 as \" (сложный)\"\n"},
         {"every bad line, the note on the first only", "1100A\n1 00B\n2100C\n\t100D\n",
          "2:2: error: ' ' is not a valid integer value\n2:2: "s + kSkillStop + kSkillKept +
              "as a blank line under attribute 1\n"
@@ -119,17 +121,40 @@ TEST(Checker, ColumnsCountTheFilesBytesWhereCrsAreDropped) {
         EXPECT_EQ(c.expected, found(CatalogueKind::Skills, c.bytes)) << c.what;
 }
 
-TEST(Checker, Utf8IsToldOncePerFileAndWindows1251TextIsNot) {
-    // "Атлетика" and "Бег" in UTF-8. "Сёмга" in Windows-1251 begins D1 B8, which is "ё" in
-    // UTF-8, but goes on with bytes that are no UTF-8.
+TEST(Checker, TheFilesEncodingIsToldOnceAndUtf8LinesEach) {
+    // "Атлетика" and "Рысь" in UTF-8: "Р" is D0 A0, not a non-breaking space. "Сёмга" in
+    // Windows-1251 begins D1 B8, which is "Ѹ" in UTF-8, but goes on with bytes that are no UTF-8.
+    // "1100A" in UTF-16 with each byte order's mark, which is the first byte read.
+    std::string utf16le = "\xFF\xFE";
+    std::string utf16be = "\xFE\xFF";
+    for (const char c : std::string_view("1100A")) {
+        utf16le += {c, '\0'};
+        utf16be += {'\0', c};
+    }
+    const std::string utf16 =
+        " is not a valid integer value (the file is in UTF-16, which Notepad "
+        "calls \"Unicode\", and catalogues are read as Windows-1251: " +
+        say(Language::English, utf16advice()) + ")\n";
     const Case cases[] = {
         {"UTF-8 names",
-         "1100\xD0\x90\xD1\x82\xD0\xBB\xD0\xB5\xD1\x82\xD0\xB8\xD0\xBA\xD0\xB0\n1100\xD0\x91\xD0"
-         "\xB5\xD0\xB3\n",
-         "1:5: warning: this looks like UTF-8; catalogues are read as Windows-1251, so the names "
+         "1100\xD0\x90\xD1\x82\xD0\xBB\xD0\xB5\xD1\x82\xD0\xB8\xD0\xBA\xD0\xB0\n1100\xD0\xA0\xD1"
+         "\x8B\xD1\x81\xD1\x8C\n",
+         "1:5: warning: the file is in UTF-8; catalogues are read as Windows-1251, so the names "
          "show garbled" +
              kAdvice},
         {"Windows-1251", "1100\xD1\xB8\xEC\xE3\xE0\n1100\xC0\xF2\xEB\xE5\xF2\xE8\xEA\xE0\n", ""},
+        {"lines in UTF-8, one without Russian letters; a real non-breaking space in another",
+         "1100a\xA0z\n1100\xD0\xA0\xD1\x8B\xD1\x81\xD1\x8C\n1100\xD1\xB8\xEC\xE3\xE0\n1100\xC2\xAB"
+         "A\xC2\xBB\n",
+         "1:6: warning: a non-breaking space in the name: it looks like a blank, but the name "
+         "typed with a blank does not match\n2:5: warning: this line is in UTF-8, in a file "
+         "otherwise in Windows-1251, in which catalogues are read: its name shows garbled "
+         "(talvira-check --fix converts the UTF-8 lines alone)\n4:5: warning: this line is in "
+         "UTF-8, in a file otherwise in Windows-1251, in which catalogues are read: its name "
+         "shows garbled (talvira-check --fix converts the UTF-8 lines alone)\n"},
+        {"UTF-16: its first byte fails, and nothing else is said", utf16le,
+         "1:1: error: '\xFF'" + utf16},
+        {"UTF-16, big end first", utf16be, "1:1: error: '\xFE'" + utf16},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.expected, found(CatalogueKind::Skills, c.bytes)) << c.what;
@@ -147,11 +172,21 @@ TEST(Checker, FeatErrorsAtTheFirstBadNumberAndReadingGoesOn) {
         {"two bad lines: the entry of the first is kept", "x 2 3 A\n1 2 3 B\n1 y 3 C\n",
          "1:1: error: Invalid numeric input\n1:1: "s + kFeatStop + kFeatKept +
              "\"A (0/0/0)\"\n3:3: error: Invalid numeric input\n"},
+        {"a dash for a minus",
+         "5 \x96"
+         "10 5 A\n",
+         "1:3: error: Invalid numeric input (a dash stands where a minus \"-\" is meant)\n1:3: "s +
+             kFeatStop + kFeatKept + "\"A (5/0/0)\"\n"},
+        {"a price missing", "5 -10 Name\n",
+         "1:7: error: Invalid numeric input (only two prices before the name: a feature has "
+         "three, for ТЛ1, ТЛ2 and ТЛ1М)\n1:7: "s +
+             kFeatStop + kFeatKept + "\" (5/-10/0)\"\n"},
         {"the kept entry's name in the dialog's letters",
          "15 20 \xC1\xFB\xF1\xF2\xF0\xE0\xFF "
          "\xF0\xE5\xE0\xEA\xF6\xE8\xFF\n",
-         "1:7: error: Invalid numeric input\n1:7: "s + kFeatStop + kFeatKept +
-             "\"реакция (15/20/0)\"\n"},
+         "1:7: error: Invalid numeric input (only two prices before the name: a feature has "
+         "three, for ТЛ1, ТЛ2 and ТЛ1М)\n1:7: "s +
+             kFeatStop + kFeatKept + "\"реакция (15/20/0)\"\n"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.expected, found(CatalogueKind::Feats, c.bytes)) << c.what;
@@ -194,6 +229,12 @@ TEST(Checker, FeatWarnings) {
 
 TEST(Checker, RussianReadersGetRussianWordsAndTheProgramsOwnMessages) {
     const std::pair<CatalogueKind, Case> cases[] = {
+        {CatalogueKind::Feats,
+         {"a cause after the program's message", "1 A\n",
+          "1:3: ошибка: Invalid numeric input (перед именем только одна цена: у особенности их "
+          "три, для ТЛ1, ТЛ2 и ТЛ1М)\n1:3: замечание: talvira прекращает загрузку на первой "
+          "ошибке, здесь: дальнейшие особенности не читаются; запись этой строки она "
+          "сохраняет, и диалог показывает её как « (1/0/0)»\n"}},
         {CatalogueKind::Skills,
          {"an error and its note", "1x00A\n",
           "1:2: ошибка: 'x' is not a valid integer value\n1:2: замечание: talvira прекращает "

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "check/terminaltext.h"
 
 namespace {
@@ -75,6 +77,31 @@ TEST(Report, TheLanguageIsTheFirstOfLcAllLcMessagesLangThatIsSet) {
     };
     for (const auto& [lcall, lcmessages, lang, expected] : cases)
         EXPECT_EQ(expected, languagefrom(lcall, lcmessages, lang)) << (lang ? lang : "-");
+}
+
+// What the standard library says in English, as "filesystem error: cannot copy file:
+// Permission denied [...]", said in the user's language.
+TEST(Report, FailuresInTheCheckersOwnWords) {
+    const auto code = [](std::errc error) { return std::make_error_code(error); };
+    const std::filesystem::filesystem_error denied("cannot copy file", "a", "b",
+                                                   code(std::errc::permission_denied));
+    const std::system_error full(code(std::errc::no_space_on_device));
+    const std::system_error readonly(code(std::errc::read_only_file_system));
+    const std::system_error other(code(std::errc::io_error));
+    const std::bad_alloc memory;
+    const std::runtime_error odd("odd");
+    const std::tuple<const std::exception&, Language, std::string> cases[] = {
+        {denied, Language::Russian, "нет прав"},
+        {denied, Language::English, "permission denied"},
+        {full, Language::Russian, "диск заполнен"},
+        {readonly, Language::Russian, "диск только для чтения"},
+        {other, Language::Russian,
+         "ошибка системы " + std::to_string(code(std::errc::io_error).value())},
+        {memory, Language::Russian, "не хватило памяти"},
+        {odd, Language::Russian, "непредвиденный сбой: «odd»"},
+    };
+    for (const auto& [error, language, expected] : cases)
+        EXPECT_EQ(expected, failurewords(error, language));
 }
 
 }  // namespace

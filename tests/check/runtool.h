@@ -17,3 +17,7 @@ Outcome runin(const std::filesystem::path& dir, const std::filesystem::path& pro
 // Whether `lang` chooses the tool's language: on Windows that is the user's display language,
 // which a test cannot change (the Russian words are pinned by checker_test there too).
 extern const bool kLanguageFromEnvironment;
+
+// A name in `dir` of something that is no file on a disk, to give the tool: a FIFO made there,
+// which a reader would wait on forever; on Windows, whose folders hold none, the NUL device.
+std::string specialfile(const std::filesystem::path& dir);

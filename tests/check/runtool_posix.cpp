@@ -1,5 +1,6 @@
 #include "runtool.h"
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -22,3 +23,8 @@ Outcome runin(const std::filesystem::path& dir, const std::filesystem::path& pro
 }
 
 const bool kLanguageFromEnvironment = true;
+
+std::string specialfile(const std::filesystem::path& dir) {
+    ::mkfifo((dir / "pipe.res").c_str(), 0600);
+    return "pipe.res";
+}

@@ -77,3 +77,5 @@ Outcome runin(const std::filesystem::path& dir, const std::filesystem::path& pro
 }
 
 const bool kLanguageFromEnvironment = false;
+
+std::string specialfile(const std::filesystem::path& /*dir*/) { return "NUL"; }

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "check/pathtext.h"
+#include "codec/cp1251.h"
 #include "runtool.h"
 #include "tempdir.h"
 
@@ -41,10 +42,13 @@ TEST(Tool, ExitStatusAndWhatStopsTheCheck) {
     TempDir dir;
     dir.write("skills.res", "1100A\r\n");
     dir.write("warned.res", "1100A\r\n1100A\r\n");
+    const std::string special = specialfile(dir.path());
+    const std::string refused =
+        "talvira-check: " + special + ": not a file on a disk but a named pipe or a device";
     const struct {
-        const char* args;
+        std::string args;
         int status;
-        std::string_view begins;
+        std::string begins;
         const char* lang = "";
     } cases[] = {
         {"--skills skills.res", 0, "0 errors, 0 warnings\n"},
@@ -55,7 +59,10 @@ TEST(Tool, ExitStatusAndWhatStopsTheCheck) {
          "feats.res\n"},
         {"--skills nothere.res", 2,
          "talvira-check: nothere.res: File not found\nnothing was checked\n"},
-        {"--feats .", 2, "talvira-check: .: File access denied\nnothing was checked\n"},
+        {"--feats .", 2,
+         "talvira-check: .: File access denied (a folder, not a file)\nnothing was checked\n"},
+        {"--skills " + special, 2, refused},
+        {"--fix --skills " + special, 2, refused},
         {"nothere", 2,
          "talvira-check: nothere: no such folder, or it cannot be read\nnothing was checked\n"},
         {"--colour", 2, "talvira-check: unknown option '--colour'\nTry 'talvira-check --help'"},
@@ -88,6 +95,16 @@ TEST(Tool, FixTurnsUtf8IntoTheWindows1251FileAndKeepsTheOriginal) {
     const std::string cp1251 = "1100\xC1\xE5\xE3 \xB8\r\n2100A\n";  // "Бег ё"
     const std::string utf8 = "1100\xD0\x91\xD0\xB5\xD0\xB3 \xD1\x91\r\n2100A\n";
     const std::string unencodable = utf8 + "1100a\xF0\x9F\x98\x80\r\n";  // "a😀"
+    const std::string oneline = "1100\xC1\xE5\xE3 \xB8\r\n2100\xD0\x91\r\n";
+    const std::u16string text = cp1251toutf16(cp1251);
+    std::string utf16le = "\xFF\xFE";
+    std::string utf16be = "\xFE\xFF";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        utf16le += {low, high};
+        utf16be += {high, low};
+    }
     const struct {
         const char* what;
         std::string before;
@@ -106,12 +123,23 @@ TEST(Tool, FixTurnsUtf8IntoTheWindows1251FileAndKeepsTheOriginal) {
          "skills.res: converted from UTF-8 to Windows-1251; "
          "the original is kept as skills.res.bak2\n",
          cp1251, "skills.res.bak2"},
+        {"UTF-16, little end first", utf16le, 0,
+         "skills.res: converted from UTF-16 to Windows-1251; the original is kept as "
+         "skills.res.bak\n0 errors, 0 warnings\n",
+         cp1251, "skills.res.bak"},
+        {"UTF-16, big end first", utf16be, 0, "skills.res: converted from UTF-16", cp1251,
+         "skills.res.bak"},
+        {"one line in UTF-8", oneline, 0,
+         "skills.res: the lines in UTF-8 (2) converted to Windows-1251, in which the others "
+         "were; the original is kept as skills.res.bak\n0 errors, 0 warnings\n",
+         "1100\xC1\xE5\xE3 \xB8\r\n2100\xC1\r\n", "skills.res.bak"},
         {"Windows-1251 already", cp1251, 0,
-         "skills.res: not UTF-8, left as it is\n0 errors, 0 warnings\n", cp1251, nullptr},
+         "skills.res: no UTF-8 or UTF-16 in it, left as it is\n0 errors, 0 warnings\n", cp1251,
+         nullptr},
         {"a character without a Windows-1251 form", unencodable, 1,
          "skills.res:3:6: error: \"\xF0\x9F\x98\x80\" (U+1F600) has no Windows-1251 form: the "
-         "file is not converted, replace the character first\nskills.res:1:5: warning: this "
-         "looks like UTF-8",
+         "file is not converted, replace the character first\nskills.res:1:5: warning: the "
+         "file is in UTF-8",
          unencodable, nullptr},
     };
     for (const auto& c : cases) {

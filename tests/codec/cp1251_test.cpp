@@ -45,8 +45,24 @@ TEST(Cp1251, WhatTheCodePageLacksIsOneQuestionMarkPerCharacter) {
         {std::u16string_view(u"z\xD83D", 2), "z?"},           // a pair cut off at the end
         {u"x\x1Ay\u00A0", "x\x1Ay\xA0"},                      // Ctrl-Z and NBSP are characters
         {u"", ""},
+        // A low half, a high half, then a pair.
+        {std::u16string_view(u"\xDE00\xD83D\xD83D\xDE00", 4), "???"},
     };
     for (const auto& [text, bytes] : cases) EXPECT_EQ(bytes, utf16tocp1251(text)) << bytes;
+}
+
+// As random bytes pasted from the clipboard come: long runs of what the code page lacks.
+TEST(Cp1251, LongRunsWithoutCharactersAreOneQuestionMarkEach) {
+    constexpr std::size_t kRun = 200'000;
+    std::u16string pairs;
+    for (std::size_t i = 0; i < kRun; ++i) pairs += u"\U0001F600";
+    const std::pair<std::u16string, std::string> cases[] = {
+        {std::u16string(kRun, u'\uFFFD'), std::string(kRun, '?')},
+        {pairs, std::string(kRun, '?')},
+        {std::u16string(kRun, u'\xD800'), std::string(kRun, '?')},
+    };
+    for (const auto& [text, bytes] : cases) EXPECT_EQ(bytes, utf16tocp1251(text));
+    EXPECT_EQ(std::u16string(kRun, u'?'), cp1251toutf16(std::string(kRun, '\x98')));
 }
 
 }  // namespace

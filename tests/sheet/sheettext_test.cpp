@@ -9,35 +9,13 @@
 #include <random>
 
 #include "catalogue/intsyntax.h"
+#include "codec/cp1251.h"
 #include "properties.h"
 #include "sheet/sheet.h"
 #include "sheet/sheetlogic.h"
+#include "texts.h"
 
 namespace {
-
-// Test texts are UTF-8; the sheet reads Windows-1251: Russian letters, «», dashes, NBSP and
-// the marks of lists.
-std::string cp(std::string_view utf8) {
-    std::string out;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-            continue;
-        }
-        const std::size_t more = c >= 0xE0 ? 2 : 1;
-        unsigned code = c & (more == 1 ? 0x1Fu : 0x0Fu);
-        for (std::size_t k = 0; k < more; ++k) code = code << 6 | (utf8[++i] & 0x3Fu);
-        if (code >= 0x410 && code <= 0x44F) out += static_cast<char>(0xC0 + code - 0x410);
-        if (code == 0xA0 || code == 0xAB || code == 0xBB) out += static_cast<char>(code);
-        if (code == 0x2013 || code == 0x2014) out += static_cast<char>(0x96 + code - 0x2013);
-        if (code == 0x401 || code == 0x451) out += static_cast<char>(code == 0x401 ? 0xA8 : 0xB8);
-        if (code == 0xB7) out += '\xB7';
-        if (code == 0x2022) out += '\x95';
-        if (code == 0x2026) out += '\x85';
-    }
-    return out;
-}
 
 // A catalogue of the names given, each "attr price branched name" for a skill, "*name" for
 // a branched feature.
