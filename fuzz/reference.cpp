@@ -1,7 +1,6 @@
 #include "reference.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <utility>
 
@@ -58,7 +57,7 @@ std::optional<std::int32_t> refhex(std::string_view digits) {
         const auto digit = static_cast<std::uint32_t>(kHexDigits.find(c));
         value = value * 16 + (digit < 16 ? digit : digit - 6);
     }
-    return std::bit_cast<std::int32_t>(value);
+    return static_cast<std::int32_t>(value);  // modulo 2^32, as C++20 converts
 }
 
 std::optional<std::int32_t> refdecimalvalue(std::string_view text) {
@@ -68,7 +67,7 @@ std::optional<std::int32_t> refdecimalvalue(std::string_view text) {
         text.remove_prefix(1);
     }
     if (text.empty()) return std::nullopt;
-    if (!std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; })) {
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         return std::nullopt;
     }
     const std::string significant = withoutleadingzeros(text);

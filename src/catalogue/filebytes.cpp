@@ -11,6 +11,12 @@ namespace {
 // Read in pieces that stay in the cache for the count that follows each.
 constexpr std::size_t kPiece = std::size_t{256} * 1024;
 
+// Room for bytes about to be written, not set first: make_unique_for_overwrite, which the
+// libc++ of Debian 12's emscripten lacks.
+std::unique_ptr<char[]> unsetbytes(std::size_t size) {
+    return std::unique_ptr<char[]>(new char[size]);
+}
+
 // Removes CR bytes in place and returns the new size.
 std::size_t dropcr(char* data, std::size_t size) {
     char* const end = data + size;
@@ -98,13 +104,13 @@ StoredBytes readstored(const std::filesystem::path& path) {
     ReadOnlyFile file(path);
     // The size is a hint only: the file may be a pipe or change while it is read.
     std::size_t capacity = file.sizehint() > 0 ? file.sizehint() + 1 : 4096;
-    FileBytes bytes{std::make_unique_for_overwrite<char[]>(capacity), 0};
+    FileBytes bytes{unsetbytes(capacity), 0};
     prefault(bytes.data.get(), capacity);
     BreakCounter counter;
     for (;;) {
         if (bytes.size == capacity) {
             capacity *= 2;
-            auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+            auto larger = unsetbytes(capacity);
             std::memcpy(larger.get(), bytes.data.get(), bytes.size);
             bytes.data = std::move(larger);
         }
@@ -120,12 +126,12 @@ StoredBytes readstored(const std::filesystem::path& path) {
 // Sized exactly to the bytes the readers see, so that a reader overrunning its input is caught
 // by a sanitizer rather than reading slack.
 FileBytes copybytes(std::string_view source) {
-    FileBytes bytes{std::make_unique_for_overwrite<char[]>(source.size()), source.size()};
-    std::ranges::copy(source, bytes.data.get());
+    FileBytes bytes{unsetbytes(source.size()), source.size()};
+    std::copy(source.begin(), source.end(), bytes.data.get());
     BreakCounter counter;
     bytes = settle(counted(std::move(bytes), counter));
     if (bytes.size < source.size()) {
-        auto exact = std::make_unique_for_overwrite<char[]>(bytes.size);
+        auto exact = unsetbytes(bytes.size);
         std::memcpy(exact.get(), bytes.data.get(), bytes.size);
         bytes.data = std::move(exact);
     }

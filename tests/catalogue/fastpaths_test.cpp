@@ -42,7 +42,7 @@ TEST(FastPaths, ATokenIsUpTo32BytesAboveBlankConvertedWithTheIntegerSyntaxWherev
         for (const std::string_view after : {"", "\n", "\r\n", "\x1A", " 0 0 a name\n"}) {
             const std::string bytes = c.bytes + std::string(after);
             // Exactly as large as the bytes, so that reading past them is a sanitizer finding.
-            const auto buffer = std::make_unique_for_overwrite<char[]>(bytes.size());
+            const auto buffer = std::make_unique<char[]>(bytes.size());
             bytes.copy(buffer.get(), bytes.size());
             const IntToken token = taketoken(buffer.get(), buffer.get() + bytes.size());
             const std::string what = testing::PrintToString(bytes);

@@ -19,7 +19,8 @@ std::string withoutcr(std::string_view bytes) {
 void expectsettled(std::string_view source, const FileBytes& bytes, const std::string& what) {
     const std::string_view kept(bytes.data.get(), bytes.size);
     EXPECT_EQ(withoutcr(source), withoutcr(kept)) << what;
-    EXPECT_EQ(static_cast<std::size_t>(std::ranges::count(source, '\n')), bytes.lines) << what;
+    EXPECT_EQ(static_cast<std::size_t>(std::count(source.begin(), source.end(), '\n')), bytes.lines)
+        << what;
     for (std::size_t i = 0; i < kept.size(); ++i) {
         const bool loose = kept[i] == '\r' && (i + 1 == kept.size() || kept[i + 1] != '\n');
         ASSERT_FALSE(loose) << what << " at " << i;

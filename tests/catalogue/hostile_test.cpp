@@ -73,8 +73,8 @@ TEST(HostileFile, A200MegabyteLineIsOneEntry) {
     constexpr std::size_t kChunks = 200;
     std::mt19937 rng(0x7A1);  // fixed rng state: a failure repeats
     std::string chunk = randombytes(rng, kChunk, allbytes());
-    std::ranges::replace(chunk, '\r', 'r');
-    std::ranges::replace(chunk, '\n', 'n');
+    std::replace(chunk.begin(), chunk.end(), '\r', 'r');
+    std::replace(chunk.begin(), chunk.end(), '\n', 'n');
 
     struct Case {
         const char* file;

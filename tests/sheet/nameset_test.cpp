@@ -12,7 +12,8 @@
 namespace {
 
 bool scan(const std::vector<TTakenFeat>& taken, std::string_view name) {
-    return std::ranges::any_of(taken, [name](const TTakenFeat& t) { return t.name == name; });
+    return std::any_of(taken.begin(), taken.end(),
+                       [name](const TTakenFeat& t) { return t.name == name; });
 }
 
 TEST(NameSet, ComparesWholeNamesByteForByte) {
