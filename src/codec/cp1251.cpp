@@ -64,7 +64,8 @@ std::string utf16tocp1251(std::u16string_view text) {
         bytes[size] = write[text[i]];
         // A pair is one character, which the code page lacks: its high half wrote the "?",
         // its low half writes nothing. Without a branch, which random text mispredicts.
-        size += static_cast<std::size_t>(!(highsurrogate(text[i - 1]) & lowsurrogate(text[i])));
+        size += static_cast<std::size_t>(
+            !(int{highsurrogate(text[i - 1])} & int{lowsurrogate(text[i])}));
     }
     bytes.resize(size);
     return bytes;
