@@ -1,0 +1,55 @@
+"""The page loads the core's WebAssembly module, hands it the bundled catalogues and shows
+what it computed, at each window size, storing nothing."""
+
+import unittest
+
+from pagecase import SITE, SIZES, PageCase
+
+
+def entries(catalogue):
+    """Lines of a bundled catalogue, each one entry."""
+    return len((SITE / catalogue).read_bytes().rstrip(b'\r\n').split(b'\n'))
+
+
+class Smoke(PageCase):
+    def test_the_start_sheet_comes_from_the_module(self):
+        for size in SIZES:
+            with self.window(size):
+                self.open()
+                self.assertEqual('ready', self.script('return document.body.dataset.state'),
+                                 self.text('problem'))
+                self.assertEqual('Требуется плюшек: 0', self.text('total'))
+                self.assertEqual(
+                    f'Навыков: {entries("skills.res")}, особенностей: {entries("feats.res")}',
+                    self.text('catalogues'))
+                self.assertFalse(self.driver.find_element('id', 'problem').is_displayed())
+                self.assertEqual([], self.consoleproblems())
+                self.screenshot('smoke')
+
+    def test_the_module_is_served_as_webassembly(self):
+        for size in SIZES:
+            with self.window(size):
+                self.open()
+                kind = self.script(
+                    'return fetch("talvira.wasm").then(r => r.headers.get("content-type"))')
+                self.assertEqual('application/wasm', kind)
+
+    def test_nothing_is_stored(self):
+        for size in SIZES:
+            with self.window(size):
+                self.open()
+                stored = self.script(
+                    'return indexedDB.databases().then(databases => [document.cookie, '
+                    'localStorage.length, sessionStorage.length, databases.length])')
+                self.assertEqual(['', 0, 0, 0], stored)
+
+    def test_the_page_fits_the_window(self):
+        for size in SIZES:
+            with self.window(size):
+                self.open()
+                overflow = self.script('return document.documentElement.scrollWidth - innerWidth')
+                self.assertLessEqual(overflow, 0)
+
+
+if __name__ == '__main__':
+    unittest.main()
