@@ -10,7 +10,7 @@ namespace {
 // Folds `text` into `out`, which has room for it.
 void foldinto(std::string_view text, char* out) {
     const auto& fold = cp1251fold();
-    std::ranges::transform(text, out, [&fold](char byte) {
+    std::transform(text.begin(), text.end(), out, [&fold](char byte) {
         return static_cast<char>(fold[static_cast<unsigned char>(byte)]);
     });
 }
