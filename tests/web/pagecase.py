@@ -61,7 +61,7 @@ class PageCase(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         if not (SITE / 'index.html').is_file():
-            raise unittest.SkipTest(f'no site in {SITE}: build it first')
+            raise FileNotFoundError(f'no site in {SITE}: build it first')
         server = serve(SITE)
         cls.addClassCleanup(server.server_close)
         cls.addClassCleanup(server.shutdown)
