@@ -3,6 +3,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 // The one error type of the program: a failed read or conversion. The message is
 // Windows-1251 bytes and is shown to the user as it stands (plus the final ".").
@@ -19,3 +20,10 @@ private:
     // Shared so that copying the exception cannot throw.
     std::shared_ptr<const std::string> message_;
 };
+
+// The message as an error box shows it: "." appended when its last byte sorts above ".".
+inline std::string errortext(std::string_view message) {
+    std::string text(message);
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+    return text;
+}

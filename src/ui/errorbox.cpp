@@ -14,14 +14,10 @@ QString apptitle() {
     return base.left(1) + base.mid(1).toLower();
 }
 
-QString errortext(std::string_view message) {
-    std::string text(message);
-    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
-    return fromcp1251(text);
-}
+QString errorboxtext(std::string_view message) { return fromcp1251(errortext(message)); }
 
 void showerror(std::string_view message) {
-    QMessageBox box(QMessageBox::Critical, apptitle(), errortext(message), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Critical, apptitle(), errorboxtext(message), QMessageBox::Ok,
                     QApplication::activeWindow());
     keeponscreen(&box);
     box.exec();

@@ -13,8 +13,8 @@ class QWidget;
 // after the first in lower case.
 QString apptitle();
 
-// The message as the error box shows it: "." appended when the last byte sorts above ".".
-QString errortext(std::string_view message);
+// The message as the error box shows it, as text for people.
+QString errorboxtext(std::string_view message);
 
 // The modal stop box with one OK button that every failed handler ends in.
 void showerror(std::string_view message);

@@ -19,7 +19,7 @@ TEST(ErrorBox, AppendsAFullStopAfterLettersDigitsColonsAndHighBytes) {
         {"dash-", "dash-"},
         {"", ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.shown, errortext(c.message)) << c.message;
+    for (const Case& c : cases) EXPECT_EQ(c.shown, errorboxtext(c.message)) << c.message;
 }
 
 TEST(ErrorBox, TitleIsTheProgramNameBeforeItsFirstDot) {
