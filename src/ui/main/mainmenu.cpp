@@ -44,7 +44,8 @@ QAction* addentry(QMenuBar* menubar, QMenu* place, const MenuEntry& entry,
     }
     action->setObjectName(QString::fromLatin1(entry.name));
     if (!entry.shortcut.empty())
-        action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
+        action->setShortcut(QKeySequence::fromString(QString::fromLatin1(entry.shortcut),
+                                                     QKeySequence::PortableText));
     return action;
 }
 
