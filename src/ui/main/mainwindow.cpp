@@ -266,9 +266,7 @@ void TForm1::settle(std::optional<Editing> edit) {
 }
 
 void TForm1::showattribute(std::size_t attribute, const std::string& text) {
-    SpinField* field = blocks_.at(attribute).field;
-    const QString shown = fromcp1251(text);
-    if (field->text() != shown) field->setText(shown);
+    blocks_.at(attribute).field->showtext(fromcp1251(text));
 }
 
 void TForm1::explainattribute(std::size_t attribute, const std::string& tip) {

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <algorithm>
 
@@ -24,9 +25,15 @@ SpinField::SpinField(QWidget* parent)
       up_(addbutton(Qt::UpArrow, +1, "Увеличить")),
       down_(addbutton(Qt::DownArrow, -1, "Уменьшить")) {
     setTextMargins(0, 0, kButtonWidth, 0);
-    connect(this, &QLineEdit::textEdited, this, &SpinField::edited);
+    connect(this, &QLineEdit::textChanged, this, &SpinField::edited);
     onfocusleave(this, [this] { emit left(); });
     menushortcutsfirst(this);
+}
+
+void SpinField::showtext(const QString& text) {
+    if (this->text() == text) return;
+    const QSignalBlocker quiet(this);
+    setText(text);
 }
 
 QToolButton* SpinField::addbutton(Qt::ArrowType arrow, int step, const char* name) {

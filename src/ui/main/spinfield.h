@@ -13,8 +13,12 @@ class SpinField : public QLineEdit {
 public:
     explicit SpinField(QWidget* parent = nullptr);
 
+    // Shows a text that was not the player's (a clamp, a paste), without reporting it.
+    void showtext(const QString& text);
+
 signals:
-    // The player changed the text: typed, pasted, erased.
+    // The text changed other than by showtext(): typed, pasted, erased, or set by an assistive
+    // tool.
     void edited(const QString& text);
     // An arrow key or button: +1 up, -1 down; a held button repeats.
     void stepped(int step);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -63,6 +64,17 @@ TEST_F(SpinFieldTest, ReportsEveryTextThePlayerMakesTypedOrPasted) {
         EXPECT_EQ(c.text, edited.takeLast().at(0).toString()) << c.text;
         EXPECT_EQ(c.text, field->text());
     }
+    // A screen reader's text interface sets the text as a program would; what the window
+    // shows of its own is not reported back.
+    edited.clear();
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field);
+    accessible->editableTextInterface()->replaceText(0, int(field->text().size()), "4");
+    ASSERT_FALSE(edited.isEmpty());
+    EXPECT_EQ("4", edited.takeLast().at(0).toString());
+    edited.clear();
+    field->showtext("2");
+    EXPECT_TRUE(edited.isEmpty());
+    EXPECT_EQ("2", field->text());
 }
 
 TEST_F(SpinFieldTest, ArrowKeysStepAndLeavingIsReportedWithoutChangingTheText) {
