@@ -105,8 +105,8 @@ TEST(ScreenFit, EveryWindowLiesInsideItsScreen) {
         EXPECT_TRUE(box->rect().contains(QRect(ok->mapTo(box, QPoint()), ok->size())));
         QTest::mouseClick(ok, Qt::LeftButton);
     });
-    // Off the middle, where a dialog would centre itself over it.
-    form.setGeometry(QRect(area(&form).topLeft(), QSize(480, 240)));
+    // Off the middle, where a dialog would centre itself over it; wide enough for its menu.
+    form.setGeometry(QRect(area(&form).topLeft(), QSize(form.menuBar()->sizeHint().width(), 240)));
     auto* help = form.findChild<QAction*>("N6");
     QTest::mouseClick(form.menuBar(), Qt::LeftButton, {},
                       form.menuBar()->actionGeometry(help).center());
