@@ -16,6 +16,7 @@
 
 #include "catalogue/readers.h"
 #include "cataloguegen.h"
+#include "linekeeper.h"
 #include "pick/casefold.h"
 #include "pick/linesearch.h"
 #include "pick/picklines.h"
@@ -147,32 +148,6 @@ std::vector<std::string> buildlines(const AppState& state, const Listing& listin
     }
     return lines;
 }
-
-// A window that only keeps the lines it is given, and which of them show.
-class LineKeeper : public PickView {
-public:
-    std::vector<std::string> lines;
-    std::vector<int> shown;
-    std::string search;
-
-    void setlines(std::vector<std::string> newlines) override { lines = std::move(newlines); }
-    void showlines(std::vector<int> positions) override { shown = std::move(positions); }
-    int selected() const override { return -1; }
-    std::string linetext(int position) const override { throw listindexerror(position); }
-    void setbounds(int, int) override {}
-    int value() const override { return 1; }
-    void setvalue(int) override {}
-    int edition() const override { return 0; }
-    void showeditions(bool) override {}
-    void setcaption(const std::string&) override {}
-    void setlabel1(const std::string&) override {}
-    void setlabel2(const std::string&) override {}
-    void setlisthint(const std::string&) override {}
-    std::string searchtext() const override { return search; }
-    void clearsearch() override { search.clear(); }
-    void promptspec(const std::string&, const std::string&) override {}
-    void hidedialog() override {}
-};
 
 class LogicOpening {
 public:

@@ -13,9 +13,11 @@ double timed(Work&& work) {
 }
 
 // The median of paired ratios or timings: one burst of load from elsewhere moves it little.
+// std::sort, not std::ranges::sort: the benchmark of the page builds this with Debian 12's
+// emscripten, whose libc++ lacks the ranges algorithms.
 inline double median(std::vector<double> values) {
     if (values.empty()) return 0;
-    std::ranges::sort(values);
+    std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
     return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
