@@ -76,7 +76,10 @@ std::string notintegermessage(std::string_view text) {
 }
 
 std::string inttostr(std::int32_t value) {
-    char buffer[16];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    char buffer[kIntTextSize];
+    return std::string(buffer, inttochars(value, buffer));
+}
+
+char* inttochars(std::int32_t value, char* out) noexcept {
+    return std::to_chars(out, out + kIntTextSize, value).ptr;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,3 +22,9 @@ std::string notintegermessage(std::string_view text);
 
 // Plain decimal, "-" before negatives.
 std::string inttostr(std::int32_t value);
+
+// The longest text inttostr gives: "-2147483648".
+inline constexpr std::size_t kIntTextSize = 11;
+
+// Writes inttostr(value) at `out`, which has room for kIntTextSize bytes; returns its end.
+char* inttochars(std::int32_t value, char* out) noexcept;

@@ -1,7 +1,16 @@
 #include "picklines.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "catalogue/intsyntax.h"
 #include "sheet/w1251.h"
+
+namespace {
+
+constexpr auto kBranched = w1251(" (разветвленная)");
+
+}  // namespace
 
 std::string skillline(const TSkillRec& skill) {
     std::string text(skill.name);
@@ -19,14 +28,21 @@ std::string skillline(const TSkillRec& skill) {
 }
 
 std::string featline(const TFeatRec& feat) {
-    std::string text(feat.name);
-    text.append(" (")
-        .append(inttostr(feat.cost[0]))
-        .append("/")
-        .append(inttostr(feat.cost[1]))
-        .append("/")
-        .append(inttostr(feat.cost[2]))
-        .append(")");
-    if (feat.branched != 0) text += w1251(" (разветвленная)");
+    // The costs are written first and the line is made at its size: one allocation, and no
+    // call that may throw while a string is being built (under emscripten's exceptions each
+    // such call goes out to JavaScript and back).
+    char costs[2 + 3 * (kIntTextSize + 1)];
+    char* end = costs;
+    *end++ = ' ';
+    *end++ = '(';
+    for (std::size_t i = 0; i < feat.cost.size(); ++i) {
+        end = inttochars(feat.cost[i], end);
+        *end++ = i + 1 < feat.cost.size() ? '/' : ')';
+    }
+    const std::string_view mark = feat.branched != 0 ? std::string_view(kBranched) : "";
+    std::string text(feat.name.size() + static_cast<std::size_t>(end - costs) + mark.size(), ' ');
+    char* out = std::copy(feat.name.begin(), feat.name.end(), text.data());
+    out = std::copy(costs, end, out);
+    std::copy(mark.begin(), mark.end(), out);
     return text;
 }

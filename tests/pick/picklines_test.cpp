@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "sheet/w1251.h"
 
 TEST(PickLines, SkillMarksFollowTheNameInOnePairOfParentheses) {
@@ -39,4 +41,6 @@ TEST(PickLines, FeatureLineShowsTheThreeCostsAndTheBranchedMark) {
     EXPECT_EQ(name + " (-5/0/-10)", featline({name, {-5, 0, -10}, 0}));
     EXPECT_EQ(name + " (3/4/5)" + w1251(" (разветвленная)").str(), featline({name, {3, 4, 5}, 1}));
     EXPECT_EQ(" (0/0/0)", featline({"", {0, 0, 0}, 0}));
+    EXPECT_EQ(name + " (-2147483648/2147483647/-2147483648)" + w1251(" (разветвленная)").str(),
+              featline({name, {INT32_MIN, INT32_MAX, INT32_MIN}, 1}));
 }
