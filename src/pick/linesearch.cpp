@@ -24,15 +24,18 @@ std::string foldcase(std::string_view text) {
 }
 
 void LineSearch::assign(const std::vector<std::string>& lines) {
-    folded_.clear();
+    std::size_t size = 0;
+    for (const std::string& line : lines) size += line.size() + 1;
+    // One resize, not one per line: libc++'s, which the page links, is not inlined.
+    folded_.resize(size);
     starts_.assign(1, 0);
     starts_.reserve(lines.size() + 1);
+    char* out = folded_.data();
     for (const std::string& line : lines) {
-        const std::size_t start = folded_.size();
-        folded_.resize(start + line.size() + 1);
-        foldinto(line, folded_.data() + start);
-        folded_.back() = '\n';
-        starts_.push_back(folded_.size());
+        foldinto(line, out);
+        out += line.size();
+        *out++ = '\n';
+        starts_.push_back(static_cast<std::size_t>(out - folded_.data()));
     }
 }
 
