@@ -1,9 +1,11 @@
 #include "linesearch.h"
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 
 #include "casefold.h"
+#include "sheet/w1251.h"
 
 namespace {
 
@@ -13,6 +15,26 @@ void foldinto(std::string_view text, char* out) {
     std::transform(text.begin(), text.end(), out, [&fold](char byte) {
         return static_cast<char>(fold[static_cast<unsigned char>(byte)]);
     });
+}
+
+// Letters of Russian names from the most frequent on, after the blank; other bytes count
+// as rarer than all of them.
+constexpr auto kByFrequency = w1251(" оеаинтсрвлкмдпуяыьгзбчйхжшюцщэфъ");
+
+// The position in `needle` of its byte that names contain least often.
+std::size_t rarestbyte(std::string_view needle) {
+    const std::string_view common = kByFrequency;
+    std::size_t rarest = 0;
+    std::size_t rank = 0;
+    for (std::size_t i = 0; i < needle.size(); ++i) {
+        const std::size_t at = common.find(needle[i]);
+        if (at == std::string_view::npos) return i;
+        if (at > rank) {
+            rarest = i;
+            rank = at;
+        }
+    }
+    return rarest;
 }
 
 }  // namespace
@@ -49,13 +71,27 @@ std::vector<int> LineSearch::find(std::string_view text) const {
     }
     const std::string needle = foldcase(text);
     if (needle.find('\n') != std::string::npos) return found;
-    const std::string_view all = folded_;
+    // Each place where the anchor byte stands is a candidate; the rarer it is, the fewer
+    // candidates fail.
+    const std::size_t anchor = rarestbyte(needle);
+    const char* const begin = folded_.data();
+    const char* const end = begin + folded_.size();
     std::size_t line = 0;
-    for (std::size_t hit = all.find(needle); hit != std::string_view::npos;
-         hit = all.find(needle, starts_[line])) {
-        line = lineat(hit, line);
+    for (const char* from = begin + anchor; from < end;) {
+        const auto* const hit =
+            static_cast<const char*>(std::memchr(from, needle[anchor], end - from));
+        if (hit == nullptr) break;
+        const char* const start = hit - anchor;
+        from = hit + 1;
+        if (static_cast<std::size_t>(end - start) < needle.size() ||
+            !std::equal(needle.begin(), needle.end(), start)) {
+            continue;
+        }
+        // Once a line is found, the search goes on at the next one.
+        line = lineat(static_cast<std::size_t>(start - begin), line);
         found.push_back(static_cast<int>(line));
         ++line;
+        from = begin + starts_[line] + anchor;
     }
     return found;
 }

@@ -110,6 +110,9 @@ TEST_F(PickLogicTest, SearchShowsTheLinesThatContainItInAnyCase) {
         std::vector<int> shown;
     } cases[] = {
         {w1251("оруж").str(), {0, 1}},
+        // Looked for by "ж", whose first place in line 0 is no match, and by "ч", at a line start.
+        {w1251("уж").str(), {0, 1}},
+        {w1251("сч").str(), {2}},
         {w1251("ОрУж").str(), {0, 1}},
         {w1251("счет").str(), {2}},
         {w1251("СЧЁТ").str(), {2}},
