@@ -1,10 +1,10 @@
 #include "linesearch.h"
 
 #include <algorithm>
-#include <cstring>
 #include <numeric>
 
 #include "casefold.h"
+#include "findbyte.h"
 #include "sheet/w1251.h"
 
 namespace {
@@ -78,8 +78,7 @@ std::vector<int> LineSearch::find(std::string_view text) const {
     const char* const end = begin + folded_.size();
     std::size_t line = 0;
     for (const char* from = begin + anchor; from < end;) {
-        const auto* const hit =
-            static_cast<const char*>(std::memchr(from, needle[anchor], end - from));
+        const char* const hit = findbyte(from, end, needle[anchor]);
         if (hit == nullptr) break;
         const char* const start = hit - anchor;
         from = hit + 1;
