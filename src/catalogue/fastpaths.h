@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "findbyte.h"
 #include "intsyntax.h"
 
 // Has the system map every page of a fresh block of `size` bytes at once, which costs less
@@ -47,7 +48,7 @@ struct Line {
 
 // The line that starts at `p`, which is before `end` or at it.
 inline Line cutline(const char* p, const char* end) {
-    const char* lf = static_cast<const char*>(std::memchr(p, '\n', end - p));
+    const char* lf = findbyte(p, end, '\n');
     std::string_view text(p, (lf != nullptr ? lf : end) - p);
     if (text.ends_with('\r')) text.remove_suffix(1);
     return {text, lf != nullptr ? lf + 1 : end};
