@@ -97,6 +97,7 @@ std::vector<int> LineSearch::find(std::string_view text) const {
 
 std::size_t LineSearch::lineat(std::size_t offset, std::size_t from) const {
     // Hits come in order and often close together: gallop from the last one, then halve.
+    if (offset < starts_[from + 1]) return from;
     std::size_t step = 1;
     std::size_t upto = from + 1;
     while (upto < starts_.size() && starts_[upto] <= offset) {
