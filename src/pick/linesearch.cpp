@@ -69,16 +69,20 @@ std::vector<int> LineSearch::find(std::string_view text) const {
         std::iota(found.begin(), found.end(), 0);
         return found;
     }
-    const std::string needle = foldcase(text);
-    if (needle.find('\n') != std::string::npos) return found;
+    const std::string folded = foldcase(text);
+    // A view, read once: the compiler cannot know that what the loop stores leaves the
+    // string's own bytes alone.
+    const std::string_view needle = folded;
+    if (needle.find('\n') != std::string_view::npos) return found;
     // Each place where the anchor byte stands is a candidate; the rarer it is, the fewer
     // candidates fail.
     const std::size_t anchor = rarestbyte(needle);
+    const char key = needle[anchor];
     const char* const begin = folded_.data();
     const char* const end = begin + folded_.size();
     std::size_t line = 0;
     for (const char* from = begin + anchor; from < end;) {
-        const char* const hit = findbyte(from, end, needle[anchor]);
+        const char* const hit = findbyte(from, end, key);
         if (hit == nullptr) break;
         const char* const start = hit - anchor;
         from = hit + 1;
