@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "linelist.h"
+#include "pick/pickwords.h"
 #include "searchfield.h"
 #include "specprompt.h"
 #include "ui/encoding.h"
@@ -29,16 +30,15 @@ namespace {
 
 constexpr int kFontHeight = 11;
 constexpr QSize kClientSize(513, 296);
-constexpr const char* kEditions[] = {"ТЛ1", "ТЛ2", "ТЛ1М"};
 
 // What a screen reader calls the list and the value field in each mode.
 struct ModeNames {
-    const char* list;
-    const char* value;
+    std::string_view list;
+    std::string_view value;
 };
 
-constexpr ModeNames kSkillNames{"Список навыков", "Уровень навыка"};
-constexpr ModeNames kFeatureNames{"Список особенностей", "Цена особенности"};
+constexpr ModeNames kSkillNames{pickwords::kSkillList, pickwords::kSkillValue};
+constexpr ModeNames kFeatureNames{pickwords::kFeatureList, pickwords::kFeatureValue};
 
 // The labels grow with their text from their left edge, so "особенности" is not cut.
 void setlabeltext(QLabel* label, const std::string& text) {
@@ -78,23 +78,23 @@ void TForm2::createcontrols() {
     spin_->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     label1_ = new QLabel(this);
     label2_ = new QLabel(this);
-    radio_ = new QGroupBox(QString::fromUtf8("Редакция правил"), this);
-    radio_->setAccessibleDescription(
-        QString::fromUtf8("По какой редакции подставить цену особенности"));
+    radio_ = new QGroupBox(fromcp1251(pickwords::kEditionGroup), this);
+    radio_->setAccessibleDescription(fromcp1251(pickwords::kEditionGroupTip));
     editions_ = new QButtonGroup(radio_);
     auto* column = new QVBoxLayout(radio_);
-    for (int id = 0; id < static_cast<int>(std::size(kEditions)); ++id) {
-        const QString edition = QString::fromUtf8(kEditions[id]);
+    for (int id = 0; id < static_cast<int>(std::size(pickwords::kEditions)); ++id) {
+        const QString edition = fromcp1251(pickwords::kEditions[id]);
         auto* button = new QRadioButton(edition, radio_);
-        button->setAccessibleDescription(QString::fromUtf8("Цена по правилам ") + edition);
+        button->setAccessibleDescription(fromcp1251(pickwords::kEditionTip) + edition);
         editions_->addButton(button, id);
         column->addWidget(button);
     }
     editions_->button(0)->setChecked(true);
-    ok_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
+    ok_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
+                          fromcp1251(pickwords::kOk), this);
     ok_->setDefault(true);
     cancel_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                              QString::fromUtf8("Отмена"), this);
+                              fromcp1251(pickwords::kCancel), this);
 }
 
 void TForm2::placecontrols() {
@@ -203,8 +203,8 @@ void TForm2::namecontrols() {
     // An opening sets Label1 after it was told its mode; before the first opening the dialog
     // is in skill mode.
     const ModeNames& names = logic_.featuremode() ? kFeatureNames : kSkillNames;
-    list_->setAccessibleName(QString::fromUtf8(names.list));
-    spin_->setAccessibleName(QString::fromUtf8(names.value));
+    list_->setAccessibleName(fromcp1251(names.list));
+    spin_->setAccessibleName(fromcp1251(names.value));
 }
 
 void TForm2::setlabel1(const std::string& text) {

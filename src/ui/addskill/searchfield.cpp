@@ -2,9 +2,12 @@
 
 #include <QKeyEvent>
 
+#include "pick/pickwords.h"
+#include "ui/encoding.h"
+
 SearchField::SearchField(QWidget* parent) : QLineEdit(parent) {
-    setPlaceholderText(QString::fromUtf8("Поиск"));
-    setAccessibleName(QString::fromUtf8("Поиск"));
+    setPlaceholderText(fromcp1251(pickwords::kSearch));
+    setAccessibleName(fromcp1251(pickwords::kSearch));
 }
 
 void SearchField::keyPressEvent(QKeyEvent* event) {

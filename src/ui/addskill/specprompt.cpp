@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 
 #include "pick/pickview.h"
+#include "pick/pickwords.h"
+#include "ui/encoding.h"
 #include "ui/onscreen.h"
 
 namespace {
@@ -40,7 +42,7 @@ SpecPrompt::SpecPrompt(const QString& caption, const QString& prompt, QWidget* p
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     // Qt's own button texts are English; the rest of the program speaks Russian.
-    buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(fromcp1251(pickwords::kCancel));
     auto* layout = new QVBoxLayout(this);
     auto* question = new QLabel(prompt, this);
     // The field reads as the question it answers.
@@ -69,6 +71,7 @@ QString SpecPrompt::ask(QWidget* parent, const QString& caption, const QString& 
 void SpecPrompt::refused() {
     QApplication::beep();
     hint_->setText(edit_->text().size() >= kSpecLimit
-                       ? QString::fromUtf8("Не более %1 знаков").arg(kSpecLimit)
-                       : QString::fromUtf8("Знак «=» в уточнении недопустим"));
+                       ? fromcp1251(pickwords::kSpecTooLong) + QString::number(kSpecLimit) +
+                             fromcp1251(pickwords::kSpecTooLongEnd)
+                       : fromcp1251(pickwords::kSpecNoEquals));
 }
