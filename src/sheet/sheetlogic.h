@@ -71,6 +71,9 @@ public:
     // Puts `snapshot` in place of the sheet and counts it, without asking.
     void setsheet(SheetSnapshot snapshot);
 
+    // Attributes at 1, no rows, nothing taken: nothing to lose by replacing the sheet.
+    bool atstart() const;
+
     // What a table's line costs under the rules now, for its tooltip.
     std::string rowtip(std::size_t table, std::string_view line);
 
@@ -93,7 +96,6 @@ private:
     void leave(std::optional<Editing> editing);
     void replace(Replacing replacing, std::string_view question);
     void tellpasted(const Replacing& pasted);
-    bool atstart() const;
     const TakenIndex& takenindex();
 
     AppState& state_;
