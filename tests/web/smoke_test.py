@@ -20,8 +20,8 @@ class Smoke(PageCase):
                                  self.text('problem'))
                 self.assertEqual('Требуется плюшек: 0', self.text('total'))
                 self.assertEqual(
-                    f'Навыков: {entries("skills.res")}, особенностей: {entries("feats.res")}',
-                    self.text('catalogues'))
+                    f'Навыков: {entries("skills.res")}, особенностей: {entries("feats.res")} '
+                    '(встроенные каталоги)', self.text('catalogues'))
                 self.assertFalse(self.driver.find_element('id', 'problem').is_displayed())
                 self.assertEqual([], self.consoleproblems())
                 self.screenshot('smoke')
