@@ -1,8 +1,8 @@
 // The page's script: starts the core's module over the bundled catalogues, builds the menu,
 // the sheet and the dialog from the core's tables, and hands the core the page's side of
 // the views. Every rule stays in the module; the page keeps nothing.
-import createCore from './talvira.js';
 import {anyopen, ask, setwords, showbox, textbox} from './boxes.js';
+import {core as started} from './core.js';
 import {MenuBar} from './menu.js';
 import {PickDialog} from './pick.js';
 import {SheetPage} from './sheet.js';
@@ -201,13 +201,13 @@ class Page {
 
 async function start() {
     const [core, skills, feats] = await Promise.all(
-        [createCore(), filebytes('skills.res'), filebytes('feats.res')]);
+        [started, filebytes('skills.res'), filebytes('feats.res')]);
     const page = new Page(core);
     page.sheet.start(skills, feats);
     page.openlink();
-    page.sheetpage.focusfirst();
     performance.mark('talvira-shown');
     document.body.dataset.state = 'ready';
+    page.sheetpage.focusfirst();
 }
 
 start().catch((failure) => {

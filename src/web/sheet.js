@@ -10,8 +10,14 @@ function element(tag, attributes = {}, ...children) {
     return made;
 }
 
-// The locale's decimal separator, which an attribute field takes as the desktop's does.
-const DECIMAL = new Intl.NumberFormat().formatToParts(1.5).find((p) => p.type === 'decimal')?.value ?? '.';
+// The locale's decimal separator, which an attribute field takes as the desktop's does;
+// asked for at the first keystroke, not while the page starts.
+let decimalpoint = null;
+function decimal() {
+    decimalpoint ??= new Intl.NumberFormat().formatToParts(1.5)
+        .find((part) => part.type === 'decimal')?.value ?? '.';
+    return decimalpoint.codePointAt(0);
+}
 
 // A dialog, a box or the menu: focus there leaves nothing of the sheet.
 function aside(target) {
@@ -86,7 +92,7 @@ export class SheetPage {
     // Refuses what an attribute field does not take, as the desktop's refuses it with a beep.
     filter(event) {
         const typed = event.data ?? event.dataTransfer?.getData('text/plain') ?? '';
-        const point = DECIMAL.codePointAt(0);
+        const point = decimal();
         if ([...typed].every((c) => this.core.attributekey(c.codePointAt(0), point))) return;
         event.preventDefault();
         const field = event.target;

@@ -42,6 +42,12 @@ CHROMIUM_FLAGS = (
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     """The standard library's file server, which serves .wasm as application/wasm."""
 
+    def end_headers(self):
+        # As static hosts do: a reload takes the files from the browser's cache, and what is
+        # measured is the browser's work, not this server's answers to revalidations.
+        self.send_header('Cache-Control', 'max-age=600')
+        super().end_headers()
+
     def translate_path(self, path):
         page = PAGES / pathlib.PurePosixPath(urllib.parse.urlsplit(path).path).name
         return str(page) if page.is_file() else super().translate_path(path)
