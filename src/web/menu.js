@@ -32,9 +32,10 @@ export class MenuBar {
         this.entries = entries;
         this.build('', nav);
         nav.addEventListener('keydown', (event) => this.onkey(event));
-        nav.addEventListener('focusin', (event) => {
-            if (event.relatedTarget && !nav.contains(event.relatedTarget)) {
-                this.returnto = event.relatedTarget;
+        // The control the menu hands the focus back to: the last one outside it and the dialogs.
+        document.addEventListener('focusin', (event) => {
+            if (!nav.contains(event.target) && !event.target.closest?.('dialog')) {
+                this.returnto = event.target;
             }
         });
         document.addEventListener('pointerdown', (event) => {

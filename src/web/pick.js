@@ -203,6 +203,7 @@ export class PickDialog {
             option.dataset.position = String(shown[row]);
             option.style.top = `${row * height}px`;
             option.textContent = texts[k];
+            option.title = texts[k];
             option.setAttribute('aria-selected', String(row === this.selected));
             option.setAttribute('aria-posinset', String(row + 1));
             option.setAttribute('aria-setsize', String(this.rows));

@@ -44,7 +44,7 @@ export class SheetPage {
 
     buildblock(block, i) {
         const section = element('section', {
-            class: 'block', style: `--column: ${block.column}; --row: ${block.row}`,
+            class: 'block', style: `--grid-column: ${block.column}; --grid-row: ${block.row}`,
             'aria-labelledby': `Label${block.number}`,
         });
         const caption = element('button', {

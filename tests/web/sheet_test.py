@@ -13,11 +13,11 @@ TOTAL = 'Требуется плюшек: {}'
 
 class Sheet(PageCase):
     def assertfocus(self, field):
-        """The focus is in `field` on the desktop; on a touch screen, where a field's focus
-        brings up the keyboard, in no text field."""
+        """The focus is in `field` (an id or an element) on the desktop; on a touch screen,
+        where a field's focus brings up the keyboard, in no text field."""
         active = self.driver.switch_to.active_element
         if self.size == 'desktop':
-            self.assertEqual(self.byid(field), active)
+            self.assertEqual(self.byid(field) if isinstance(field, str) else field, active)
         else:
             self.assertNotIn(active.tag_name, ('input', 'textarea'))
 
@@ -130,6 +130,23 @@ class Sheet(PageCase):
                 self.press(Keys.INSERT)
                 self.assertTrue(self.isopen('pick'))
                 self.assertEqual('Выберите навык', self.text('pick-caption'))
+
+    def test_the_keyboard_alone_takes_a_skill_and_chooses_a_rule(self):
+        for size in SIZES:
+            with self.window(size):
+                self.open()
+                self.click('SpinEdit3')
+                self.press(Keys.TAB, Keys.INSERT)  # into Ловкость's table, which opens the dialog
+                self.assertTrue(self.isopen('pick'))
+                self.chord(Keys.CONTROL, 'f')
+                self.press('стр', Keys.ENTER, Keys.TAB, '2', Keys.ENTER)  # Tab selects the field's text
+                self.assertEqual('Уточнение навыка Стрельба', self.text('spec-caption'))
+                self.press('арбалет', Keys.ENTER)
+                self.assertEqual(['Стрельба (арбалет)=2'], self.rows(3))
+                self.byid('menu-N3').send_keys(Keys.ENTER)
+                self.press(Keys.ENTER)  # its first item, "Постоянная (ТЛ1)"
+                self.assertEqual(TOTAL.format(4), self.text('total'))
+                self.assertfocus(self.driver.find_element(By.CSS_SELECTOR, '#ValueListEditor3 input'))
 
     def test_help_and_boxes_come_back_to_where_the_focus_was(self):
         for size in SIZES:

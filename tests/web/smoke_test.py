@@ -3,7 +3,12 @@ what it computed, at each window size, storing nothing."""
 
 import unittest
 
-from pagecase import SITE, SIZES, PageCase
+from selenium.webdriver.common.by import By
+
+from pagecase import SITE, SIZES, TABLET, PageCase
+
+# Every control a finger may touch, where the page shows it.
+CONTROLS = ('button, input:not([type=radio]), .editions label, [role=option], .caption')
 
 
 def entries(catalogue):
@@ -43,12 +48,29 @@ class Smoke(PageCase):
                     'localStorage.length, sessionStorage.length, databases.length])')
                 self.assertEqual(['', 0, 0, 0], stored)
 
-    def test_the_page_fits_the_window(self):
-        for size in SIZES:
-            with self.window(size):
+    def test_the_blocks_stand_in_four_columns_or_one_and_the_page_fits_the_window(self):
+        for (width, height), columns in [(SIZES['desktop'], 4), (TABLET, 4), (SIZES['phone'], 1)]:
+            with self.subTest(width=width):
+                self.size = 'desktop' if width > 600 else 'phone'
+                self.setsize(width, height)
                 self.open()
+                lefts = {block.rect['x'] for block in self.driver.find_elements(By.CLASS_NAME, 'block')}
+                self.assertEqual(columns, len(lefts))
                 overflow = self.script('return document.documentElement.scrollWidth - innerWidth')
                 self.assertLessEqual(overflow, 0)
+
+    def test_a_phones_controls_are_large_enough_for_a_finger(self):
+        with self.window('phone'):
+            self.open()
+            small = []
+            for opened in ('', 'menu-N2', 'Label8'):
+                if opened:
+                    self.click(opened)
+                small += [(element.get_attribute('outerHTML')[:60], element.rect)
+                          for element in self.driver.find_elements(By.CSS_SELECTOR, CONTROLS)
+                          if element.is_displayed() and min(element.rect['height'], element.rect['width']) < 44]
+            self.maxDiff = None
+            self.assertEqual([], small)
 
 
 if __name__ == '__main__':
