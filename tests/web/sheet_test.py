@@ -141,7 +141,10 @@ class Sheet(PageCase):
                 self.chord(Keys.CONTROL, 'f')
                 self.press('стр', Keys.ENTER, Keys.TAB, '2', Keys.ENTER)  # Tab selects the field's text
                 self.assertEqual('Уточнение навыка Стрельба', self.text('spec-caption'))
-                self.press('арбалет', Keys.ENTER)
+                self.press('=арбалет' + 'x' * 300)
+                self.assertEqual('арбалет' + 'x' * 248, self.byid('spec-text').get_attribute('value'))
+                self.assertEqual('Не более 255 знаков', self.text('spec-hint'))
+                self.press(Keys.BACKSPACE * 248, Keys.ENTER)
                 self.assertEqual(['Стрельба (арбалет)=2'], self.rows(3))
                 self.byid('menu-N3').send_keys(Keys.ENTER)
                 self.press(Keys.ENTER)  # its first item, "Постоянная (ТЛ1)"
