@@ -84,9 +84,15 @@ function next() {
         box.resolve(index);
         next();
     };
+    // Escape is the last button's; a browser may also close a dialog on its own after
+    // Escape (its guard against pages that trap it), which counts the same.
     dialog.oncancel = (event) => {
         event.preventDefault();
         finish(box.buttons.length - 1);
+    };
+    // The close event of a box closed before comes while the next one is open: not ours.
+    dialog.onclose = () => {
+        if (!dialog.open) finish(box.buttons.length - 1);
     };
     close = openmodal(dialog, row.firstElementChild);
 }
@@ -108,7 +114,7 @@ export function textbox(caption, prompt, text = '', readonly = false) {
     return new Promise((resolve) => {
         let close = null;
         const finish = (result) => {
-            ok.onclick = cancel.onclick = dialog.oncancel = null;
+            ok.onclick = cancel.onclick = dialog.oncancel = dialog.onclose = null;
             close();
             resolve(result);
         };
@@ -117,6 +123,9 @@ export function textbox(caption, prompt, text = '', readonly = false) {
         dialog.oncancel = (event) => {
             event.preventDefault();
             finish(readonly ? area.value : null);
+        };
+        dialog.onclose = () => {
+            if (!dialog.open) finish(readonly ? area.value : null);
         };
         close = openmodal(dialog, area);
         if (readonly) area.select();

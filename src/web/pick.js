@@ -85,7 +85,7 @@ export class PickDialog {
         byid('pick-ok').addEventListener('click', () => this.sheet.pickok());
         byid('pick-cancel').addEventListener('click', () => this.sheet.pickcancel());
         byid('pick-close').addEventListener('click', () => this.sheet.pickclose());
-        // Escape does not close the dialog: only OK, "Отмена" and the close box do.
+        // Only OK, "Отмена" and the close box close the dialog.
         this.dialog.addEventListener('cancel', (event) => event.preventDefault());
         // Should the browser close it all the same, that is the close box.
         this.dialog.addEventListener('close', () => {
@@ -96,6 +96,12 @@ export class PickDialog {
     }
 
     ondialogkey(event) {
+        // Escape does nothing here, and a key the page takes asks the browser for no closing
+        // either: it would close the dialog after a second Escape.
+        if (event.key === 'Escape') {
+            event.preventDefault();
+            return;
+        }
         if (event.ctrlKey && event.code === 'KeyF') {
             event.preventDefault();
             this.search.focus();
@@ -294,6 +300,10 @@ export class PickDialog {
         dialog.addEventListener('cancel', (event) => {
             event.preventDefault();
             answer('');
+        });
+        // Closed by the browser itself after Escape: a cancel too.
+        dialog.addEventListener('close', () => {
+            if (this.closespec && !dialog.open) answer('');
         });
         dialog.addEventListener('keydown', (event) => {
             if (event.key !== 'Enter' || event.target.matches('button')) return;

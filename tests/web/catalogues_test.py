@@ -55,7 +55,6 @@ class Catalogues(PageCase):
                 self.typeinto('SpinEdit1', '3')
                 for name, skills, feats, box in cases:
                     self.choose(self.pair(name, skills, feats))
-                    WebDriverWait(self.driver, 5).until(lambda driver: self.box())
                     self.assertEqual(box, self.closebox(), name)
                     self.assertEqual(BUNDLED, self.text('catalogues'))
                     self.assertEqual('Требуется плюшек: 25', self.text('total'))
@@ -67,7 +66,6 @@ class Catalogues(PageCase):
                 self.open()
                 self.typeinto('SpinEdit1', '3')
                 self.choose(self.pair('good', skills))
-                WebDriverWait(self.driver, 5).until(lambda driver: self.box())
                 self.assertEqual(('question', 'Начать новый лист? Текущий лист пропадёт.'), self.closebox())
                 self.assertEqual('Навыков: 2, особенностей: 1 (skills.res, feats.res)', self.text('catalogues'))
                 self.assertEqual('Требуется плюшек: 0', self.text('total'))

@@ -193,8 +193,9 @@ class PageCase(unittest.TestCase):
         return kind, self.text('box-text')
 
     def closebox(self, key=Keys.ENTER):
-        """The open box's kind and text, closed with `key`."""
-        shown = self.box()
+        """The box's kind and text, once it is open (a paste reads the clipboard first), closed
+        with `key`."""
+        shown = WebDriverWait(self.driver, 5).until(lambda driver: self.box())
         self.press(key)
         WebDriverWait(self.driver, 5).until(lambda driver: self.box() != shown)
         return shown

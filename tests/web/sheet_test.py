@@ -137,6 +137,7 @@ class Sheet(PageCase):
                 self.open()
                 self.click('SpinEdit3')
                 self.press(Keys.TAB, Keys.INSERT)  # into Ловкость's table, which opens the dialog
+                self.press(Keys.ESCAPE, Keys.ESCAPE)  # the dialog's closes only by its buttons
                 self.assertTrue(self.isopen('pick'))
                 self.chord(Keys.CONTROL, 'f')
                 self.press('стр', Keys.ENTER, Keys.TAB, '2', Keys.ENTER)  # Tab selects the field's text
