@@ -11,6 +11,15 @@ export function setwords(fixed) {
     words = fixed;
 }
 
+let made = false;
+
+// Puts the page's dialogs into it, once: until then they are an inert template.
+export function makedialogs() {
+    if (made) return;
+    made = true;
+    document.body.append(document.getElementById('dialogs').content);
+}
+
 export function anyopen() {
     return document.querySelector('dialog[open]') !== null;
 }
@@ -63,6 +72,7 @@ function next() {
     const box = queue.shift();
     showing = box !== undefined;
     if (!showing) return;
+    makedialogs();
     const dialog = document.getElementById('box');
     dialog.className = `box ${box.kind}`;
     dialog.setAttribute('role', box.kind === 'question' ? 'alertdialog' : 'dialog');
@@ -100,6 +110,7 @@ function next() {
 // A text area in a box: `readonly` shows a text to copy by hand, otherwise it takes a text
 // pasted by hand. Resolves with the text on OK, null on "Отмена" or Escape.
 export function textbox(caption, prompt, text = '', readonly = false) {
+    makedialogs();
     const dialog = document.getElementById('textbox');
     const area = document.getElementById('textbox-text');
     const ok = document.getElementById('textbox-ok');

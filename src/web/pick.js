@@ -3,7 +3,7 @@
 // 200,000 entries opens as fast as one of fifty. Positions are the core's; rows count the
 // lines shown.
 
-import {openmodal} from './boxes.js';
+import {makedialogs, openmodal} from './boxes.js';
 
 const OVERSCAN = 4;
 
@@ -15,6 +15,18 @@ export class PickDialog {
     constructor(words) {
         this.words = words;
         this.sheet = null;
+        this.dialog = null;
+    }
+
+    bind(sheet) {
+        this.sheet = sheet;
+    }
+
+    // The dialog and its prompt, made and wired the first time the core shows anything of
+    // them: the opening sets its texts before it opens.
+    ready() {
+        if (this.dialog) return;
+        makedialogs();
         this.dialog = byid('pick');
         this.list = byid('pick-list');
         this.spacer = this.list.firstElementChild;
@@ -29,10 +41,6 @@ export class PickDialog {
         this.closespec = null;
         this.build();
         this.wire();
-    }
-
-    bind(sheet) {
-        this.sheet = sheet;
     }
 
     build() {
@@ -223,6 +231,7 @@ export class PickDialog {
     }
 
     openpick(features) {
+        this.ready();
         const words = this.words;
         this.list.setAttribute('aria-label', features ? words.featurelist : words.skilllist);
         this.dialog.classList.toggle('features', features);
@@ -237,6 +246,7 @@ export class PickDialog {
     }
 
     picklist(rows, selected) {
+        this.ready();
         this.rows = rows;
         this.selected = selected;
         this.cursor = Math.max(selected, 0);
@@ -249,19 +259,23 @@ export class PickDialog {
     }
 
     pickcaption(text) {
+        this.ready();
         byid('pick-caption').textContent = text;
     }
 
     picklabel(which, text) {
+        this.ready();
         byid(`pick-label${which}`).textContent = text;
     }
 
     pickhint(text) {
+        this.ready();
         byid('pick-hint').textContent = text;
         this.list.title = text;
     }
 
     pickvalue(text, lower, upper) {
+        this.ready();
         this.value.value = text;
         this.value.dataset.lower = String(lower);
         this.value.dataset.upper = String(upper);
@@ -269,10 +283,12 @@ export class PickDialog {
     }
 
     showeditions(visible) {
+        this.ready();
         this.editions.hidden = !visible;
     }
 
     clearsearch() {
+        this.ready();
         this.search.value = '';
     }
 
@@ -313,6 +329,7 @@ export class PickDialog {
     }
 
     promptspec(caption, prompt) {
+        this.ready();
         byid('spec-caption').textContent = caption;
         byid('spec-prompt').textContent = prompt;
         byid('spec-text').value = '';
