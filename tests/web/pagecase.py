@@ -3,7 +3,8 @@ headless through its chromedriver, shown at a desktop's and at a phone's window 
 
 TALVIRA_SITE names the site's folder; TALVIRA_SCREENSHOTS, when set, a folder that keeps a
 picture of each page a test calls screenshot() on. The server also serves the pages of
-tests/web/pages/ beside the site's, for measuring."""
+tests/web/pages/ beside the site's, for measuring, and empty.html: the site's page with its
+script swapped for pages/empty.js."""
 
 import contextlib
 import functools
@@ -47,6 +48,19 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         # measured is the browser's work, not this server's answers to revalidations.
         self.send_header('Cache-Control', 'max-age=600')
         super().end_headers()
+
+    def do_GET(self):
+        # The page without its sheet: the site's own document with the measuring script.
+        if urllib.parse.urlsplit(self.path).path == '/empty.html':
+            page = (pathlib.Path(self.directory) / 'index.html').read_bytes()
+            page = page.replace(b'src="page.js"', b'src="empty.js"')
+            self.send_response(200)
+            self.send_header('Content-Type', 'text/html; charset=utf-8')
+            self.send_header('Content-Length', str(len(page)))
+            self.end_headers()
+            self.wfile.write(page)
+            return
+        super().do_GET()
 
     def translate_path(self, path):
         page = PAGES / pathlib.PurePosixPath(urllib.parse.urlsplit(path).path).name
