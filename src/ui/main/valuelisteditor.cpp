@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <algorithm>
@@ -47,7 +48,9 @@ public:
         // Tab moves between controls, never into an editor of its own accord.
         editor->setFocusPolicy(Qt::ClickFocus);
         const QPersistentModelIndex cell(index);
-        connect(editor, &QLineEdit::textEdited, editor,
+        // textChanged, not textEdited: a text set by an assistive tool or dictation counts
+        // as typed; our own setEditorData is kept quiet below.
+        connect(editor, &QLineEdit::textChanged, editor,
                 [model = model_, cell](const QString& text) {
                     model->setData(cell, text, Qt::EditRole);
                 });
@@ -58,7 +61,9 @@ public:
         auto* line = static_cast<QLineEdit*>(editor);
         const QString text = index.data(Qt::EditRole).toString();
         // Our own keystroke coming back: keep the cursor where it is.
-        if (line->text() != text) line->setText(text);
+        if (line->text() == text) return;
+        const QSignalBlocker quiet(line);
+        line->setText(text);
     }
 
     void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
@@ -312,8 +317,8 @@ bool ValueListEditor::editorkey(const QKeyEvent& key) {
     }
     switch (key.key()) {
         case Qt::Key_Escape:
+            // Reported to the model like any other change of the text.
             editor_->setText(original_);
-            model_->setData(editorindex_, original_, Qt::EditRole);
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QDialog>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -136,6 +137,11 @@ TEST_F(ValueListEditorTest, EveryKeystrokeIsWrittenAndEscapePutsTheOldTextBack) 
     press(Qt::Key_Escape);
     EXPECT_EQ("a=1", table->lines()[0]);
     EXPECT_EQ("1", table->editor()->text());
+    // A screen reader's or dictation's text counts as typed.
+    QAccessible::queryAccessibleInterface(table->editor())
+        ->editableTextInterface()
+        ->replaceText(0, 1, "3");
+    EXPECT_EQ("a=3", table->lines()[0]);
 }
 
 TEST_F(ValueListEditorTest, EscapeAfterAMessageBoxStillPutsTheTextFromBeforeTheEditBack) {
