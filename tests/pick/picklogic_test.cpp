@@ -136,6 +136,11 @@ TEST_F(PickLogicTest, SearchShowsTheLinesThatContainItInAnyCase) {
     logic.ListBox1DblClick();
     ASSERT_EQ(1u, state.takenskills.size());
     EXPECT_EQ(w1251("Счёт").str(), state.takenskills[0].name);
+    // The next opening is a line shorter: what the longer one left behind is found no more.
+    open(PickSource::skills(1));
+    view.search = "ing";
+    logic.Edit1Change();
+    EXPECT_EQ(std::vector<int>{2}, view.shown);
 }
 
 TEST_F(PickLogicTest, PrefillFollowsTheEntryOfTheSelectedLine) {
