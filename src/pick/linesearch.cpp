@@ -73,7 +73,10 @@ std::vector<int> LineSearch::find(std::string_view text) const {
     // A view, read once: the compiler cannot know that what the loop stores leaves the
     // string's own bytes alone.
     const std::string_view needle = folded;
-    if (needle.find('\n') != std::string_view::npos) return found;
+    // No match, and the pointers below stay within the buffer.
+    if (needle.find('\n') != std::string_view::npos || needle.size() > folded_.size()) {
+        return found;
+    }
     // Each place where the anchor byte stands is a candidate; the rarer it is, the fewer
     // candidates fail.
     const std::size_t anchor = rarestbyte(needle);
@@ -94,7 +97,9 @@ std::vector<int> LineSearch::find(std::string_view text) const {
         line = lineat(static_cast<std::size_t>(start - begin), line);
         found.push_back(static_cast<int>(line));
         ++line;
-        from = begin + starts_[line] + anchor;
+        const std::size_t next = starts_[line] + anchor;
+        if (next >= folded_.size()) break;
+        from = begin + next;
     }
     return found;
 }
